@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds the native tree and both
+# Windows trees, runs every test (the Windows ones under Wine on a virtual
+# display) and ends with one line: N passed, N failed.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${PICORON_BUILD:-$ROOT/build}
+"$ROOT/tools/install-deps.sh"
+. "$ROOT/tools/build.sh"
+. "$ROOT/tools/wine-session.sh"
+
+windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
+windows_tree win32 i686
+build_tree native -DPICORON_WIN64_BUILD="$BUILD/win64" -DPICORON_WIN32_BUILD="$BUILD/win32"
+
+trap stop_wine_session EXIT
+trap 'exit 130' INT TERM
+start_xvfb
+# A fresh prefix every run, so no test sees what an earlier run left behind.
+wine_env "$BUILD/wine-test-prefix"
+rm -rf "$WINEPREFIX"
+prepare_prefix
+
+status=0
+for tree in native win64; do
+  rm -f "$BUILD/$tree"/test-results/*.xml
+  echo "== tests: $tree"
+  (cd "$BUILD/$tree" && ctest --output-on-failure --output-junit ctest-results.xml) || status=1
+done
+"$ROOT/tools/summarize-tests.py" "$BUILD/native" "$BUILD/win64" || status=1
+exit $status
