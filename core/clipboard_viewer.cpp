@@ -32,8 +32,14 @@ void ClipboardViewer::WMChangeCBChain(WindowHandle removed, WindowHandle next) {
 }
 
 void ClipboardViewer::CaptureText() {
+  std::string before = box1_.Text();
   box1_.Clear();
-  box1_.PasteFromClipboard();
+  if (!box1_.PasteFromClipboard()) {
+    // Nothing was read: pushing the empty text now would record a change
+    // that never happened, so the box gets back what it showed.
+    box1_.SetText(before);
+    return;
+  }
   const std::string pasted = box1_.Text();
   box1_.SetText(std::string(WithoutTrailingBlanks(pasted)));
   // Read back: what the box holds after the write is what the history gets.

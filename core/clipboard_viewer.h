@@ -32,7 +32,10 @@ class PasteBox {
  public:
   virtual ~PasteBox() = default;
   virtual void Clear() = 0;
-  virtual void PasteFromClipboard() = 0;
+  // Inserts the clipboard's text; false when the clipboard could not be read
+  // at all (held open by another program), which is not the same as a
+  // clipboard that offers an empty text.
+  virtual bool PasteFromClipboard() = 0;
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
 };

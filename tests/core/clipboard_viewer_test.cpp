@@ -109,6 +109,18 @@ TEST_F(ClipboardViewerTest, AnnouncedTextThatPastesNothingPushesTheEmptyText) {
   EXPECT_EQ(history.Entry(2), "T1");
 }
 
+TEST_F(ClipboardViewerTest, UnreadableClipboardPushesNothingAndRestoresBox1) {
+  Join(kNext);
+  Notice(true, "T1");
+  view.texts[0] = "typed";
+  box1.busy = true;
+  Notice(true, "T2");
+  EXPECT_EQ(view.texts[0], "typed");
+  EXPECT_EQ(history.Entry(1), "T1");
+  EXPECT_EQ(history.Entry(2), "");
+  EXPECT_EQ(services.sent.size(), 2u);
+}
+
 TEST_F(ClipboardViewerTest, TextEqualToEntry1OnceTrimmedReplacesTypedBox1Only) {
   Join(kNext);
   Notice(true, "T2");

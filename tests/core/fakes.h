@@ -51,9 +51,15 @@ class FakePasteBox : public PasteBox {
   FakePasteBox(FakeEntryView& view, const std::string& clipboard) : view_(view), clipboard_(clipboard) {}
 
   void Clear() override { view_.texts[0].clear(); }
-  void PasteFromClipboard() override { view_.texts[0] += clipboard_; }
+  bool PasteFromClipboard() override {
+    if (busy) return false;
+    view_.texts[0] += clipboard_;
+    return true;
+  }
   std::string Text() const override { return view_.texts[0]; }
   void SetText(const std::string& text) override { view_.texts[0] = text; }
+
+  bool busy = false;  // another program holds the clipboard open
 
  private:
   FakeEntryView& view_;

@@ -29,7 +29,7 @@ constexpr std::array kTargets = {
 void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
 
 // Programs that every test run builds for both targets.
-const std::vector<std::string> kImages = {"tests/core/core_tests.exe"};
+const std::vector<std::string> kImages = {"win/picoron.exe", "tests/core/core_tests.exe"};
 
 // DLLs that every Windows installation has.
 const std::set<std::string> kSystemDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "comdlg32.dll",

@@ -1,0 +1,213 @@
+#include "driver.h"
+
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kChainClass[] = L"PicoronTestChainWindow";
+
+std::wstring PicoronPath() { return L"" PICORON_EXE; }
+
+// SetClipboardData needs an owner window: with none, EmptyClipboard leaves
+// the clipboard ownerless and the data is refused.
+HWND ClipboardOwner() {
+  static const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr);
+  return owner;
+}
+
+void OpenClipboardOrThrow() {
+  if (!WaitUntil([] { return OpenClipboard(ClipboardOwner()) != FALSE; })) {
+    throw std::runtime_error("the clipboard stays busy");
+  }
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline) {
+  const auto end = std::chrono::steady_clock::now() + deadline;
+  for (;;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    if (done()) return true;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    // Wakes for any message, sent ones included; the slice bounds the wait
+    // for conditions that change in another process.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left.count(), 20)),
+                              QS_ALLINPUT);
+  }
+}
+
+ChainWindow::ChainWindow(bool join) {
+  static const bool registered = [] {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = WndProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kChainClass;
+    return RegisterClassW(&windowClass) != 0;
+  }();
+  if (!registered) throw std::runtime_error("cannot register the chain window class");
+  handle_ = CreateWindowExW(0, kChainClass, L"chain", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), this);
+  if (join) {
+    next_ = SetClipboardViewer(handle_);
+    joined_ = true;
+  }
+}
+
+ChainWindow::~ChainWindow() {
+  if (joined_) ChangeClipboardChain(handle_, next_);
+  DestroyWindow(handle_);
+}
+
+LRESULT CALLBACK ChainWindow::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<ChainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  switch (message) {
+    case WM_DRAWCLIPBOARD:
+      ++self->draws;
+      if (self->next_) SendMessageW(self->next_, message, wparam, lparam);
+      return 0;
+    case WM_CHANGECBCHAIN:
+      self->chainChanges.emplace_back(wparam, lparam);
+      if (reinterpret_cast<HWND>(wparam) == self->next_) {
+        self->next_ = reinterpret_cast<HWND>(lparam);
+      } else if (self->next_) {
+        SendMessageW(self->next_, message, wparam, lparam);
+      }
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+void EmptyTheClipboard() {
+  OpenClipboardOrThrow();
+  EmptyClipboard();
+  CloseClipboard();
+}
+
+void SetClipboardText(const std::string& text) {
+  OpenClipboardOrThrow();
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  char* bytes = static_cast<char*>(GlobalLock(memory));
+  memcpy(bytes, text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  CloseClipboard();
+}
+
+std::string ClipboardText() {
+  OpenClipboardOrThrow();
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+Picoron::Picoron() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + PicoronPath() + L"\"";
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_)) {
+    throw std::runtime_error("cannot start picoron.exe");
+  }
+  // Ready once its main window is visible: it joined the chain while created.
+  const bool found = WaitUntil([this] {
+    main_ = nullptr;
+    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(this));
+    return main_ != nullptr;
+  });
+  if (!found) throw std::runtime_error("picoron's main window did not appear");
+}
+
+BOOL CALLBACK Picoron::FindMainWindow(HWND window, LPARAM self) {
+  auto* picoron = reinterpret_cast<Picoron*>(self);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (pid != picoron->process_.dwProcessId || !IsWindowVisible(window) || std::wstring(name) != L"PicoronForm") {
+    return TRUE;
+  }
+  picoron->main_ = window;
+  return FALSE;
+}
+
+Picoron::~Picoron() {
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    CloseAndWait();
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+bool Picoron::CloseAndWait() {
+  PostMessageW(main_, WM_CLOSE, 0, 0);
+  return WaitUntil([this] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
+}
+
+HWND Picoron::Component(int place) const { return GetDlgItem(main_, 100 + place); }
+
+std::string Picoron::BoxText(int i) const { return WindowTextA(Box(i)); }
+
+std::vector<std::string> Picoron::BoxTexts() const {
+  std::vector<std::string> texts;
+  for (int i = 1; i <= 6; ++i) texts.push_back(BoxText(i));
+  return texts;
+}
+
+std::string WindowTextA(HWND window) {
+  const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+std::wstring WindowTextW(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void ClickAt(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT inputs[3] = {};
+  for (auto& input : inputs) {
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + width / 2) / width;
+    input.mi.dy = (y * 65536 + height / 2) / height;
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(3, inputs, sizeof(INPUT));
+}
+
+void PressKey(WORD virtualKey) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = virtualKey;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+}  // namespace e2e

@@ -1,0 +1,80 @@
+#pragma once
+
+// Drives the real picoron.exe from outside, as a user and its neighbours in
+// the clipboard viewer chain would.
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/win32.h"
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+constexpr auto kDeadline = 10s;
+
+// Pumps this thread's messages until `done` holds or the deadline passes.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = kDeadline);
+
+// A window of ours in the clipboard viewer chain that counts what reaches it
+// and passes every notice on, as a well-behaved viewer does.
+class ChainWindow {
+ public:
+  // Joins the chain at once unless told not to.
+  explicit ChainWindow(bool join = true);
+  ~ChainWindow();
+  ChainWindow(const ChainWindow&) = delete;
+  ChainWindow& operator=(const ChainWindow&) = delete;
+
+  HWND Handle() const { return handle_; }
+  int draws = 0;
+  std::vector<std::pair<WPARAM, LPARAM>> chainChanges;
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  HWND handle_ = nullptr;
+  HWND next_ = nullptr;
+  bool joined_ = false;
+};
+
+void EmptyTheClipboard();
+// Puts an ANSI text on the clipboard as CF_TEXT.
+void SetClipboardText(const std::string& text);
+std::string ClipboardText();
+
+// picoron.exe started by the test and closed (or ended) when it goes.
+class Picoron {
+ public:
+  Picoron();
+  ~Picoron();
+  Picoron(const Picoron&) = delete;
+  Picoron& operator=(const Picoron&) = delete;
+
+  HWND Main() const { return main_; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  // The component at a place of the main window's list (100 + place is its id).
+  HWND Component(int place) const;
+  HWND Box(int i) const { return Component(14 + i); }
+  HWND CopyButton(int row, bool right = false) const { return Component(row - 1 + (right ? 6 : 0)); }
+  std::string BoxText(int i) const;
+  std::vector<std::string> BoxTexts() const;
+  // Sends WM_CLOSE and waits for the process to end.
+  bool CloseAndWait();
+
+ private:
+  static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self);
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+// Reads a window's whole ANSI text from another process.
+std::string WindowTextA(HWND window);
+std::wstring WindowTextW(HWND window);
+
+// Real input through SendInput: clicks land on whatever is under the pointer.
+void ClickAt(HWND window);
+void PressKey(WORD virtualKey);
+
+}  // namespace e2e

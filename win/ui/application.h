@@ -1,0 +1,94 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "win32.h"
+
+namespace picoron::ui {
+
+class TForm;
+
+// The process's one application object. Its own hidden top-level window owns
+// every form, so no form gets a taskbar button of its own.
+class TApplication {
+ public:
+  TApplication();
+  // Destroys the forms without running any of their handlers.
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  void Initialize() {}
+
+  // Stores the instance into `reference` before constructing it, then runs
+  // its OnCreate; the first form created becomes the main form.
+  template <class Form>
+  void CreateForm(Form*& reference);
+
+  HWND Handle() const { return handle_; }
+  TForm* MainForm() const { return mainForm_; }
+  const std::wstring& Title() const { return title_; }
+
+  // Shows the main form and runs the message loop until the quit message.
+  void Run();
+  void Terminate() { PostQuitMessage(0); }
+
+  // The default error report: stop icon, OK, the title as caption.
+  void ShowException(const std::exception& error);
+
+  std::function<void()> OnDeactivate;
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+  void Adopt(std::unique_ptr<TForm> form);
+  void RunOnCreate(TForm& form);
+
+  HWND handle_ = nullptr;
+  std::wstring title_;
+  TForm* mainForm_ = nullptr;
+  std::vector<std::unique_ptr<TForm>> forms_;
+};
+
+// The application object, as every window procedure reaches it.
+extern TApplication* Application;
+
+// Runs an event handler; an exception it throws goes to the default error
+// report and stops there. Every window procedure goes through this.
+template <class Handler>
+bool Guarded(Handler&& handler) noexcept {
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& error) {
+    Application->ShowException(error);
+  } catch (...) {
+    Application->ShowException(std::runtime_error("unknown error"));
+  }
+  return false;
+}
+
+template <class Form>
+void TApplication::CreateForm(Form*& reference) {
+  // The reference is set before construction, as handlers reach their form
+  // through it from the first message on.
+  void* storage = ::operator new(sizeof(Form));
+  reference = static_cast<Form*>(storage);
+  try {
+    new (storage) Form(*this);
+  } catch (...) {
+    reference = nullptr;
+    ::operator delete(storage);
+    throw;
+  }
+  Adopt(std::unique_ptr<TForm>(reference));
+  RunOnCreate(*reference);
+}
+
+}  // namespace picoron::ui

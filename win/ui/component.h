@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "win32.h"
+
+namespace picoron::ui {
+
+class TForm;
+
+// Anything a form owns, in the order the form created it.
+class TComponent {
+ public:
+  explicit TComponent(TForm& owner) : owner_(owner) {}
+  virtual ~TComponent() = default;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TForm& Owner() const { return owner_; }
+
+ private:
+  TForm& owner_;
+};
+
+enum Anchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+
+struct Bounds {
+  int left, top, width, height;
+};
+
+// A component that is a child window of its form. Its design bounds are
+// relative to the form's design client size; anchors keep the distances to
+// the anchored edges as the form's client area changes.
+class TControl : public TComponent {
+ public:
+  HWND Handle() const { return handle_; }
+  const std::string& Hint() const { return hint_; }
+  // The hint is ANSI text; its part before the first "|" is the tool tip.
+  void SetHint(const std::string& hint);
+
+  // Lays the control out for the form's current client size.
+  void Realign(int clientWidth, int clientHeight);
+
+ protected:
+  TControl(TForm& owner, Bounds design, unsigned anchors) : TComponent(owner), design_(design), anchors_(anchors) {}
+  // The id to create the control's window with: 100 + its place among the
+  // form's components, so a tool outside the process can tell them apart.
+  // Valid while the control is being constructed.
+  int NewControlId() const;
+  // Takes over the created window: font, tool tip, first layout.
+  void Attach(HWND handle);
+  Bounds Design() const { return design_; }
+
+ private:
+  HWND handle_ = nullptr;
+  Bounds design_;
+  unsigned anchors_;
+  std::string hint_;
+};
+
+using TNotifyEvent = std::function<void(TComponent& sender)>;
+
+}  // namespace picoron::ui

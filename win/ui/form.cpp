@@ -1,0 +1,189 @@
+#include "form.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "entry_actions.h"
+#include "text.h"
+
+namespace picoron::ui {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PicoronForm";
+constexpr wchar_t kFontName[] = L"\xff2d\xff33 \xff30\x30b4\x30b7\x30c3\x30af";  // ＭＳ Ｐゴシック
+constexpr int kFontHeight = -12;
+
+void RegisterFormClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, L"MAINICON");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  if (!registered) throw std::runtime_error("cannot register the form window class");
+}
+
+HFONT CreateFormFont() {
+  return CreateFontW(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontName);
+}
+
+}  // namespace
+
+TForm::TForm(TApplication& application, const FormDesign& design)
+    : designClient_(design.designClient), font_(CreateFormFont()) {
+  RegisterFormClass(WndProc);
+  const std::wstring caption = Widen(design.captionUtf8);
+  CreateWindowExW(design.stayOnTop ? WS_EX_TOPMOST : 0, kWindowClass, caption.c_str(),
+                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.bounds.left, design.bounds.top, design.bounds.width,
+                  design.bounds.height, application.Handle(), nullptr, GetModuleHandleW(nullptr), this);
+  if (!handle_) throw std::runtime_error("cannot create a window");
+  hints_ = std::make_unique<ToolTips>(handle_, font_.get());
+}
+
+TForm::~TForm() {
+  destroying_ = true;
+  hints_.reset();
+  DestroyWindow(handle_);
+}
+
+int TForm::Width() const {
+  const RECT r = WindowRect();
+  return r.right - r.left;
+}
+
+int TForm::Height() const {
+  const RECT r = WindowRect();
+  return r.bottom - r.top;
+}
+
+void TForm::SetLeft(int left) { Move(left, Top(), Width(), Height()); }
+void TForm::SetTop(int top) { Move(Left(), top, Width(), Height()); }
+void TForm::SetWidth(int width) { Move(Left(), Top(), width, Height()); }
+void TForm::SetHeight(int height) { Move(Left(), Top(), Width(), height); }
+
+void TForm::Show() {
+  ShowWindow(handle_, SW_SHOW);
+  SetForegroundWindow(handle_);
+}
+
+void TForm::Close() {
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(action);
+  if (action == TCloseAction::caNone) return;
+  if (Application->MainForm() == this) {
+    Application->Terminate();
+  } else if (action == TCloseAction::caHide) {
+    Hide();
+  }
+}
+
+void TForm::BindMessage(UINT message, std::function<void(WPARAM, LPARAM)> handler) {
+  messageHandlers_[message] = std::move(handler);
+}
+
+RECT TForm::WindowRect() const {
+  RECT r{};
+  GetWindowRect(handle_, &r);
+  return r;
+}
+
+void TForm::Move(int left, int top, int width, int height) {
+  SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::RealignControls() {
+  RECT client{};
+  GetClientRect(handle_, &client);
+  for (auto& component : components_) {
+    if (auto* control = dynamic_cast<TControl*>(component.get())) control->Realign(client.right, client.bottom);
+  }
+}
+
+LRESULT CALLBACK TForm::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->handle_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  if (!self || self->destroying_ || message == WM_NCDESTROY) return DefWindowProcW(window, message, wparam, lparam);
+  LRESULT result = 0;
+  if (!Guarded([&] { result = self->Dispatch(window, message, wparam, lparam); })) return 0;
+  return result;
+}
+
+LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (const auto handler = messageHandlers_.find(message); handler != messageHandlers_.end()) {
+    handler->second(wparam, lparam);
+    return 0;
+  }
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_SIZE:
+      RealignControls();
+      if (OnResize) OnResize();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      return 0;
+    case WM_ACTIVATE:
+      // Keep the focused control, so that coming back restores it.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) lastFocus_ = focus;
+      }
+      break;
+    case WM_SETFOCUS: {
+      HWND target = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window, nullptr, FALSE);
+      if (target) SetFocus(target);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void TControl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  Owner().Hints().SetText(handle_, std::string(ToolTipText(hint_)));
+}
+
+void TControl::Realign(int clientWidth, int clientHeight) {
+  const SIZE design = Owner().DesignClient();
+  const int dx = clientWidth - design.cx;
+  const int dy = clientHeight - design.cy;
+  Bounds b = design_;
+  if (anchors_ & akRight) {
+    if (anchors_ & akLeft) b.width += dx; else b.left += dx;
+  }
+  if (anchors_ & akBottom) {
+    if (anchors_ & akTop) b.height += dy; else b.top += dy;
+  }
+  MoveWindow(handle_, b.left, b.top, b.width, b.height, TRUE);
+}
+
+int TControl::NewControlId() const { return 100 + Owner().ComponentCount(); }
+
+void TControl::Attach(HWND handle) {
+  if (!handle) throw std::runtime_error("cannot create a control");
+  handle_ = handle;
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Owner().Font()), FALSE);
+  Owner().Hints().Add(handle_);
+  RECT client{};
+  GetClientRect(Owner().Handle(), &client);
+  Realign(client.right, client.bottom);
+}
+
+}  // namespace picoron::ui

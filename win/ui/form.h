@@ -1,0 +1,94 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "application.h"
+#include "component.h"
+#include "handles.h"
+#include "tool_tips.h"
+#include "win32.h"
+
+namespace picoron::ui {
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+// What a form's resource would say: caption, outer bounds, and the client
+// size for which the components' positions and anchors were laid out.
+struct FormDesign {
+  const char* captionUtf8;
+  Bounds bounds;
+  SIZE designClient;
+  bool stayOnTop;
+};
+
+// A top-level window owned by the application's window, with its components
+// kept in creation order.
+class TForm {
+ public:
+  TForm(TApplication& application, const FormDesign& design);
+  // Destroys the window without running any handler.
+  virtual ~TForm();
+  TForm(const TForm&) = delete;
+  TForm& operator=(const TForm&) = delete;
+
+  HWND Handle() const { return handle_; }
+  TComponent& Components(int index) const { return *components_.at(static_cast<size_t>(index)); }
+  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  SIZE DesignClient() const { return designClient_; }
+  HFONT Font() const { return font_.get(); }
+  ToolTips& Hints() { return *hints_; }
+
+  int Left() const { return WindowRect().left; }
+  int Top() const { return WindowRect().top; }
+  int Width() const;
+  int Height() const;
+  void SetLeft(int left);
+  void SetTop(int top);
+  void SetWidth(int width);
+  void SetHeight(int height);
+
+  void Show();
+  void Hide() { ShowWindow(handle_, SW_HIDE); }
+  // The close sequence: OnClose with the action preset to hiding; the main
+  // form then ends the application, any other form hides.
+  void Close();
+
+  std::function<void()> OnCreate;
+  std::function<void(TCloseAction& action)> OnClose;
+  std::function<void(int x, int y)> OnMouseMove;
+  std::function<void()> OnResize;
+  // A handler bound to a message number; the message's result is 0.
+  void BindMessage(UINT message, std::function<void(WPARAM, LPARAM)> handler);
+
+ protected:
+  template <class Component, class... Args>
+  Component* Add(Args&&... args) {
+    auto component = std::make_unique<Component>(*this, std::forward<Args>(args)...);
+    Component* raw = component.get();
+    components_.push_back(std::move(component));
+    return raw;
+  }
+
+ private:
+  friend class TControl;
+  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  RECT WindowRect() const;
+  void Move(int left, int top, int width, int height);
+  void RealignControls();
+
+  HWND handle_ = nullptr;
+  SIZE designClient_;
+  GdiObject<HFONT> font_;
+  std::unique_ptr<ToolTips> hints_;
+  std::vector<std::unique_ptr<TComponent>> components_;
+  std::map<UINT, std::function<void(WPARAM, LPARAM)>> messageHandlers_;
+  HWND lastFocus_ = nullptr;
+  bool destroying_ = false;
+};
+
+}  // namespace picoron::ui

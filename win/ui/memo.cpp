@@ -1,0 +1,101 @@
+#include "memo.h"
+
+#include <commctrl.h>
+
+#include "clipboard_text.h"
+#include "form.h"
+
+namespace picoron::ui {
+namespace {
+
+DWORD MemoWindowStyle(MemoStyle style) {
+  // Without ES_AUTOVSCROLL a multi-line EDIT refuses text that runs past its
+  // visible lines: a one-line box would paste nothing of "x\r\n".
+  DWORD result = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (!style.wordWrap) result |= ES_AUTOHSCROLL;
+  if (style.scrollBars) result |= WS_HSCROLL | WS_VSCROLL;
+  if (style.flatBorder) result |= WS_BORDER;
+  return result;
+}
+
+}  // namespace
+
+TMemo::TMemo(TForm& owner, Bounds design, unsigned anchors, MemoStyle style) : TControl(owner, design, anchors) {
+  // An ANSI window: the text it holds and the characters it is typed are
+  // bytes of the ANSI code page, like every text of the history.
+  const HWND handle = CreateWindowExA(style.flatBorder ? 0 : WS_EX_CLIENTEDGE, "EDIT", "", MemoWindowStyle(style),
+                                      design.left, design.top, design.width, design.height, owner.Handle(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewControlId())),
+                                      GetModuleHandleW(nullptr), nullptr);
+  Attach(handle);
+  SendMessageA(handle, EM_SETLIMITTEXT, 0, 0);
+  SetWindowSubclass(handle, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::string TMemo::Text() const {
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(Handle())) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void TMemo::SetText(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
+
+bool TMemo::PasteFromClipboard() {
+  const auto text = ReadClipboardText(Handle());
+  if (!text) return false;
+  SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text->c_str()));
+  return true;
+}
+
+int TMemo::SelectionLength() const {
+  DWORD start = 0, end = 0;
+  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end - start);
+}
+
+void TMemo::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+
+void TMemo::CopySelection() { SendMessageA(Handle(), WM_COPY, 0, 0); }
+
+LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                     DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, SubclassProc, 0);
+    return DefSubclassProc(window, message, wparam, lparam);
+  }
+  LRESULT result = 0;
+  if (!Guarded([&] { result = reinterpret_cast<TMemo*>(self)->Dispatch(window, message, wparam, lparam); })) return 0;
+  return result;
+}
+
+LRESULT TMemo::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_KEYDOWN:
+      // Tab moves between the boxes instead of typing a tab.
+      if (wparam == VK_TAB) {
+        const bool backwards = GetKeyState(VK_SHIFT) < 0;
+        if (HWND next = GetNextDlgTabItem(GetParent(window), window, backwards)) SetFocus(next);
+        return 0;
+      }
+      break;
+    case WM_CHAR: {
+      if (wparam == '\t') return 0;
+      const char typed = static_cast<char>(wparam);
+      char key = typed;
+      if (OnKeyPress) OnKeyPress(*this, key);
+      if (key == 0) return 0;
+      if (key != typed) wparam = static_cast<unsigned char>(key);
+      break;
+    }
+    case WM_LBUTTONDBLCLK: {
+      const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+      if (OnDblClick) OnDblClick(*this);
+      return result;
+    }
+    default:
+      break;
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+}  // namespace picoron::ui

@@ -1,0 +1,37 @@
+#include "save_dialog.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "application.h"
+#include "text.h"
+
+namespace picoron::ui {
+
+bool TSaveDialog::Execute() {
+  // The dialog wants the filter's parts separated by NULs, ending in two.
+  std::wstring filter = Widen(filter_);
+  for (auto& c : filter) {
+    if (c == L'|') c = L'\0';
+  }
+  filter.append(2, L'\0');
+  const std::wstring defaultExt = Widen(defaultExt_);
+  std::vector<wchar_t> file(32768, L'\0');
+  FileName.copy(file.data(), file.size() - 1);
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Application->Handle();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = defaultExt.c_str();
+  dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
+  if (!GetSaveFileNameW(&dialog)) return false;
+  FileName = file.data();
+  return true;
+}
+
+}  // namespace picoron::ui

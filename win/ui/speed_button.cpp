@@ -1,0 +1,142 @@
+#include "speed_button.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "form.h"
+#include "handles.h"
+#include "text.h"
+
+namespace picoron::ui {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PicoronSpeedButton";
+
+void RegisterButtonClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  if (!registered) throw std::runtime_error("cannot register the button window class");
+}
+
+bool ContainsPoint(HWND window, LPARAM lparam) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  return PtInRect(&client, point) != FALSE;
+}
+
+}  // namespace
+
+TSpeedButton::TSpeedButton(TForm& owner, Bounds design, unsigned anchors, const char* captionUtf8)
+    : TControl(owner, design, anchors) {
+  RegisterButtonClass(WndProc);
+  const std::wstring caption = Widen(captionUtf8);
+  Attach(CreateWindowExW(0, kWindowClass, caption.c_str(), WS_CHILD | WS_VISIBLE, design.left, design.top,
+                         design.width, design.height, owner.Handle(),
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(NewControlId())), GetModuleHandleW(nullptr),
+                         this));
+}
+
+void TSpeedButton::SetDown(bool down) {
+  if (down_ == down) return;
+  down_ = down;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TSpeedButton::Click() {
+  if (GroupIndex != 0) SetDown(AllowAllUp ? !down_ : true);
+  if (OnClick) OnClick(*this);
+}
+
+LRESULT CALLBACK TSpeedButton::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<TSpeedButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  if (!self || message == WM_NCDESTROY) return DefWindowProcW(window, message, wparam, lparam);
+  LRESULT result = 0;
+  if (!Guarded([&] { result = self->Dispatch(window, message, wparam, lparam); })) return 0;
+  return result;
+}
+
+LRESULT TSpeedButton::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint(window);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      pressed_ = true;
+      SetCapture(window);
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool click = pressed_ && ContainsPoint(window, lparam);
+      pressed_ = false;
+      if (GetCapture() == window) ReleaseCapture();
+      InvalidateRect(window, nullptr, TRUE);
+      if (click) Click();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+        TrackMouseEvent(&track);
+        InvalidateRect(window, nullptr, TRUE);
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
+      InvalidateRect(window, nullptr, TRUE);
+      return result;
+    }
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+void TSpeedButton::Paint(HWND window) {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(window, &paint);
+  RECT r{};
+  GetClientRect(window, &r);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  // Flat until the pointer is over it; pressed or down shows sunken.
+  const bool sunken = down_ || (pressed_ && hot_);
+  if (sunken) {
+    DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+  } else if (hot_) {
+    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+  }
+  wchar_t caption[64] = {};
+  GetWindowTextW(window, caption, 64);
+  {
+    SelectObjectGuard font(dc, Owner().Font());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    if (sunken) OffsetRect(&r, 1, 1);
+    DrawTextW(dc, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  EndPaint(window, &paint);
+}
+
+}  // namespace picoron::ui
