@@ -185,6 +185,36 @@ std::wstring WindowTextW(HWND window) {
   return text;
 }
 
+namespace {
+
+struct ToolTipSearch {
+  DWORD processId;
+  std::wstring text;
+};
+
+BOOL CALLBACK TakeVisibleToolTip(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ToolTipSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (pid != search->processId || !IsWindowVisible(window) || _wcsicmp(name, L"tooltips_class32") != 0) return TRUE;
+  // Asked by message: GetWindowText across processes reads only the stored
+  // caption, while a tool tip answers WM_GETTEXT with the tip it shows.
+  wchar_t text[1024] = {};
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  search->text = text;
+  return FALSE;
+}
+
+}  // namespace
+
+std::wstring VisibleToolTipText(DWORD processId) {
+  ToolTipSearch search{processId, {}};
+  EnumWindows(TakeVisibleToolTip, reinterpret_cast<LPARAM>(&search));
+  return search.text;
+}
+
 void ClickAt(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);

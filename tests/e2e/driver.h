@@ -73,6 +73,9 @@ class Picoron {
 std::string WindowTextA(HWND window);
 std::wstring WindowTextW(HWND window);
 
+// The text of a visible tool tip of that process, or empty.
+std::wstring VisibleToolTipText(DWORD processId);
+
 // Real input through SendInput: clicks land on whatever is under the pointer.
 void ClickAt(HWND window);
 void PressKey(WORD virtualKey);

@@ -155,6 +155,22 @@ TEST_F(EntryActionsTest, EnterCopiesItsBoxWithoutALineBreak) {
   ExpectNoticeAfter([] { PressKey(VK_RETURN); });
   EXPECT_EQ(picoron.BoxTexts(), (Texts{"T5", "T1", "T2", "T3", "T4", "T6"}));
   EXPECT_EQ(ClipboardText(), "T5");
+  // Entry 1 copied again changes no box, so a line break that Enter let
+  // through would stay in sight.
+  ClickAt(picoron.Box(1));
+  ExpectNoticeAfter([] { PressKey(VK_RETURN); });
+  EXPECT_EQ(picoron.BoxText(1), "T5");
+}
+
+TEST_F(EntryActionsTest, AToolTipShowsTheHintUpToItsFirstBar) {
+  Copy("shown|hidden");
+  ClickAt(picoron.Box(1));  // active, with the pointer resting on box 1
+  std::wstring tip;
+  ASSERT_TRUE(WaitUntil([&] {
+    tip = VisibleToolTipText(picoron.ProcessId());
+    return !tip.empty();
+  }));
+  EXPECT_EQ(tip, L"shown");
 }
 
 TEST_F(EntryActionsTest, ASelectionCopiesOnlyTheSelection) {
