@@ -13,13 +13,9 @@ namespace {
 using testing::EventLog;
 using testing::SentMessage;
 
-struct TrimCase {
-  const char* name;
-  std::string in;
-  std::string out;
-};
+using testing::TextCase;
 
-class TrimCases : public ::testing::TestWithParam<TrimCase> {};
+class TrimCases : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(TrimCases, DropsTrailingBytesUpTo0x20Only) {
   EXPECT_EQ(WithoutTrailingBlanks(GetParam().in), GetParam().out);
@@ -28,15 +24,15 @@ TEST_P(TrimCases, DropsTrailingBytesUpTo0x20Only) {
 INSTANTIATE_TEST_SUITE_P(
     Capture, TrimCases,
     ::testing::Values(
-        TrimCase{"Unchanged", "abc", "abc"},
-        TrimCase{"SpaceTabCrLf", "abc \t\r\n", "abc"},
-        TrimCase{"NulAndControlBytes", std::string("abc\x01\x1f\0\x20", 7), "abc"},
-        TrimCase{"LeadingAndInnerBlanksKept", " \ta b\r\nc\r\n", " \ta b\r\nc"},
-        TrimCase{"IdeographicSpaceKept", "\x82\xa0\x81\x40", "\x82\xa0\x81\x40"},
-        TrimCase{"BlankAfterIdeographicSpace", "\x82\xa0\x81\x40 \r\n", "\x82\xa0\x81\x40"},
-        TrimCase{"ByteAbove0x7fKept", "a\x7f\x80", "a\x7f\x80"},
-        TrimCase{"AllBlankBecomesEmpty", " \r\n\t ", ""},
-        TrimCase{"Empty", "", ""}),
+        TextCase{"Unchanged", "abc", "abc"},
+        TextCase{"SpaceTabCrLf", "abc \t\r\n", "abc"},
+        TextCase{"NulAndControlBytes", std::string("abc\x01\x1f\0\x20", 7), "abc"},
+        TextCase{"LeadingAndInnerBlanksKept", " \ta b\r\nc\r\n", " \ta b\r\nc"},
+        TextCase{"IdeographicSpaceKept", "\x82\xa0\x81\x40", "\x82\xa0\x81\x40"},
+        TextCase{"BlankAfterIdeographicSpace", "\x82\xa0\x81\x40 \r\n", "\x82\xa0\x81\x40"},
+        TextCase{"ByteAbove0x7fKept", "a\x7f\x80", "a\x7f\x80"},
+        TextCase{"AllBlankBecomesEmpty", " \r\n\t ", ""},
+        TextCase{"Empty", "", ""}),
     testing::CaseName());
 
 constexpr WindowHandle kSelf = 0x100;

@@ -9,11 +9,7 @@
 namespace picoron {
 namespace {
 
-struct TextCase {
-  const char* name;
-  std::string in;
-  std::string out;
-};
+using testing::TextCase;
 
 class ReportTextCases : public ::testing::TestWithParam<TextCase> {};
 

@@ -12,6 +12,13 @@
 
 namespace picoron::testing {
 
+// A table row mapping one text to another.
+struct TextCase {
+  const char* name;
+  std::string in;
+  std::string out;
+};
+
 // Names each case of a parameterised test after its table row's `name`.
 struct CaseName {
   template <class Param>

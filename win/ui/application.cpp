@@ -5,6 +5,7 @@
 #include "error_message.h"
 #include "form.h"
 #include "text.h"
+#include "window_proc.h"
 
 namespace picoron::ui {
 
@@ -33,7 +34,7 @@ TApplication::TApplication() : title_(ExeTitle()) {
   Application = this;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WndProc;
+  windowClass.lpfnWndProc = ObjectWindowProc<TApplication>;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.hIcon = LoadIconW(windowClass.hInstance, L"MAINICON");
   windowClass.lpszClassName = kWindowClass;
@@ -78,20 +79,8 @@ void TApplication::ShowException(const std::exception& error) {
   MessageBoxW(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TApplication*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self || message == WM_NCDESTROY) return DefWindowProcW(window, message, wparam, lparam);
-  LRESULT result = 0;
-  if (!Guarded([&] { result = self->Dispatch(message, wparam, lparam); })) return 0;
-  return result;
-}
-
-LRESULT TApplication::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT TApplication::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (!handle_) handle_ = window;
   switch (message) {
     case WM_CLOSE:
       if (mainForm_) mainForm_->Close();
@@ -101,7 +90,7 @@ LRESULT TApplication::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam) Terminate();
       return 0;
     default:
-      return DefWindowProcW(handle_, message, wparam, lparam);
+      return DefWindowProcW(window, message, wparam, lparam);
   }
 }
 

@@ -45,8 +45,9 @@ class TApplication {
   std::function<void()> OnDeactivate;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+  template <class Owner>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Adopt(std::unique_ptr<TForm> form);
   void RunOnCreate(TForm& form);
 

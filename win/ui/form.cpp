@@ -6,6 +6,7 @@
 
 #include "entry_actions.h"
 #include "text.h"
+#include "window_proc.h"
 
 namespace picoron::ui {
 namespace {
@@ -39,7 +40,7 @@ HFONT CreateFormFont() {
 
 TForm::TForm(TApplication& application, const FormDesign& design)
     : designClient_(design.designClient), font_(CreateFormFont()) {
-  RegisterFormClass(WndProc);
+  RegisterFormClass(ObjectWindowProc<TForm>);
   const std::wstring caption = Widen(design.captionUtf8);
   CreateWindowExW(design.stayOnTop ? WS_EX_TOPMOST : 0, kWindowClass, caption.c_str(),
                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.bounds.left, design.bounds.top, design.bounds.width,
@@ -107,21 +108,9 @@ void TForm::RealignControls() {
   }
 }
 
-LRESULT CALLBACK TForm::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TForm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  if (!self || self->destroying_ || message == WM_NCDESTROY) return DefWindowProcW(window, message, wparam, lparam);
-  LRESULT result = 0;
-  if (!Guarded([&] { result = self->Dispatch(window, message, wparam, lparam); })) return 0;
-  return result;
-}
-
 LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (!handle_) handle_ = window;
+  if (destroying_) return DefWindowProcW(window, message, wparam, lparam);
   if (const auto handler = messageHandlers_.find(message); handler != messageHandlers_.end()) {
     handler->second(wparam, lparam);
     return 0;

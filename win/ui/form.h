@@ -75,7 +75,8 @@ class TForm {
 
  private:
   friend class TControl;
-  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <class Owner>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   RECT WindowRect() const;
   void Move(int left, int top, int width, int height);

@@ -7,6 +7,7 @@
 #include "form.h"
 #include "handles.h"
 #include "text.h"
+#include "window_proc.h"
 
 namespace picoron::ui {
 namespace {
@@ -37,7 +38,7 @@ bool ContainsPoint(HWND window, LPARAM lparam) {
 
 TSpeedButton::TSpeedButton(TForm& owner, Bounds design, unsigned anchors, const char* captionUtf8)
     : TControl(owner, design, anchors) {
-  RegisterButtonClass(WndProc);
+  RegisterButtonClass(ObjectWindowProc<TSpeedButton>);
   const std::wstring caption = Widen(captionUtf8);
   Attach(CreateWindowExW(0, kWindowClass, caption.c_str(), WS_CHILD | WS_VISIBLE, design.left, design.top,
                          design.width, design.height, owner.Handle(),
@@ -54,19 +55,6 @@ void TSpeedButton::SetDown(bool down) {
 void TSpeedButton::Click() {
   if (GroupIndex != 0) SetDown(AllowAllUp ? !down_ : true);
   if (OnClick) OnClick(*this);
-}
-
-LRESULT CALLBACK TSpeedButton::WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TSpeedButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  if (!self || message == WM_NCDESTROY) return DefWindowProcW(window, message, wparam, lparam);
-  LRESULT result = 0;
-  if (!Guarded([&] { result = self->Dispatch(window, message, wparam, lparam); })) return 0;
-  return result;
 }
 
 LRESULT TSpeedButton::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -22,7 +22,8 @@ class TSpeedButton : public TControl {
   TNotifyEvent OnClick;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <class Owner>
+  friend LRESULT CALLBACK ObjectWindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Paint(HWND window);
   void Click();
