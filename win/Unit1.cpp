@@ -86,9 +86,26 @@ TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
   BindMessage(WM_CHANGECBCHAIN, [this](WPARAM w, LPARAM l) { WMChangeCBChain(w, l); });
 }
 
-void TForm1::FormCreate() { viewer_->JoinClipboardChain(reinterpret_cast<WindowHandle>(Form1->Handle())); }
+void TForm1::FormCreate() {
+  viewer_->JoinClipboardChain(reinterpret_cast<WindowHandle>(Form1->Handle()));
+  FormGeometry geometry(*Form1);
+  ToggleState hide(*Form1->SpeedButton15);
+  ReadMainSettings(settings_, geometry, hide);
+}
 
-void TForm1::FormClose(TCloseAction&) { viewer_->LeaveClipboardChain(); }
+void TForm1::FormClose(TCloseAction&) {
+  viewer_->LeaveClipboardChain();
+  const FormGeometry geometry(*Form1);
+  const ToggleState hide(*Form1->SpeedButton15);
+  try {
+    WriteMainSettings(settings_, geometry, hide);
+  } catch (...) {
+    // The close is abandoned and the window stays open: it must go on
+    // capturing, so it takes its place in the chain again.
+    viewer_->JoinClipboardChain(reinterpret_cast<WindowHandle>(Handle()));
+    throw;
+  }
+}
 
 void TForm1::SpeedButton14Click(TComponent&) {
   history_.ArchiveClips();

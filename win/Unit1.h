@@ -6,6 +6,7 @@
 #include "clipboard_chain.h"
 #include "clipboard_viewer.h"
 #include "history.h"
+#include "settings_file.h"
 #include "ui/form.h"
 #include "ui/memo.h"
 #include "ui/save_dialog.h"
@@ -61,6 +62,7 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
   void SetBoxText(int box, const std::string& text) override;
   void SetBoxHint(int box, const std::string& hint) override;
 
+  picoron::Win32SettingsFile settings_;
   picoron::Win32ClipboardChain chain_;
   picoron::History history_{*this};
   std::unique_ptr<picoron::ClipboardViewer> viewer_;  // needs Memo1, made after it

@@ -96,6 +96,11 @@ void EmptyTheClipboard() {
   CloseClipboard();
 }
 
+void RemoveSettingsFile() {
+  DeleteFileW(Picoron::SettingsPath().c_str());
+  RemoveDirectoryW(Picoron::SettingsPath().c_str());
+}
+
 void SetClipboardText(const std::string& text) {
   OpenClipboardOrThrow();
   EmptyClipboard();
@@ -118,7 +123,12 @@ std::string ClipboardText() {
   return text;
 }
 
-Picoron::Picoron() {
+std::wstring Picoron::SettingsPath() {
+  const std::wstring exe = PicoronPath();
+  return exe.substr(0, exe.find_last_of(L"/\\") + 1) + L"picoron.ini";
+}
+
+Picoron::Picoron(Wait wait) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + PicoronPath() + L"\"";
@@ -126,13 +136,18 @@ Picoron::Picoron() {
                       &process_)) {
     throw std::runtime_error("cannot start picoron.exe");
   }
+  if (wait == Wait::kForMainWindow && !WaitForMainWindow()) {
+    throw std::runtime_error("picoron's main window did not appear");
+  }
+}
+
+bool Picoron::WaitForMainWindow() {
   // Ready once its main window is visible: it joined the chain while created.
-  const bool found = WaitUntil([this] {
+  return WaitUntil([this] {
     main_ = nullptr;
     EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(this));
     return main_ != nullptr;
   });
-  if (!found) throw std::runtime_error("picoron's main window did not appear");
 }
 
 BOOL CALLBACK Picoron::FindMainWindow(HWND window, LPARAM self) {
@@ -213,6 +228,53 @@ std::wstring VisibleToolTipText(DWORD processId) {
   ToolTipSearch search{processId, {}};
   EnumWindows(TakeVisibleToolTip, reinterpret_cast<LPARAM>(&search));
   return search.text;
+}
+
+namespace {
+
+struct MessageBoxSearch {
+  DWORD processId;
+  MessageBoxSeen seen;
+};
+
+BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  auto* seen = reinterpret_cast<MessageBoxSeen*>(param);
+  const std::wstring text = WindowTextW(child);
+  if (_wcsicmp(name, L"Static") == 0 && text.size() > seen->text.size()) seen->text = text;
+  return TRUE;
+}
+
+BOOL CALLBACK TakeMessageBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (pid != search->processId || !IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
+  search->seen.window = window;
+  search->seen.caption = WindowTextW(window);
+  EnumChildWindows(window, KeepLongestStatic, reinterpret_cast<LPARAM>(&search->seen));
+  return FALSE;
+}
+
+}  // namespace
+
+MessageBoxSeen FindMessageBox(DWORD processId) {
+  MessageBoxSearch search{processId, {}};
+  EnumWindows(TakeMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.seen;
+}
+
+MessageBoxSeen AcknowledgeMessageBox(DWORD processId) {
+  MessageBoxSeen seen;
+  WaitUntil([&] {
+    seen = FindMessageBox(processId);
+    return seen.window != nullptr;
+  });
+  if (seen.window) PostMessageW(seen.window, WM_COMMAND, IDOK, 0);
+  return seen;
 }
 
 void ClickAt(HWND window) {

@@ -40,6 +40,9 @@ class ChainWindow {
 };
 
 void EmptyTheClipboard();
+// Removes picoron.ini, or a folder standing in its place, so that a test
+// starts as on a first run.
+void RemoveSettingsFile();
 // Puts an ANSI text on the clipboard as CF_TEXT.
 void SetClipboardText(const std::string& text);
 std::string ClipboardText();
@@ -47,7 +50,12 @@ std::string ClipboardText();
 // picoron.exe started by the test and closed (or ended) when it goes.
 class Picoron {
  public:
-  Picoron();
+  enum class Wait { kForMainWindow, kNot };
+  explicit Picoron(Wait wait = Wait::kForMainWindow);
+  // Waits until the main window is visible.
+  bool WaitForMainWindow();
+  // picoron.ini beside picoron.exe.
+  static std::wstring SettingsPath();
   ~Picoron();
   Picoron(const Picoron&) = delete;
   Picoron& operator=(const Picoron&) = delete;
@@ -72,6 +80,17 @@ class Picoron {
 // Reads a window's whole ANSI text from another process.
 std::string WindowTextA(HWND window);
 std::wstring WindowTextW(HWND window);
+
+// A message box of that process: its caption and message (the longest
+// Static text); window is null when none is shown.
+struct MessageBoxSeen {
+  HWND window = nullptr;
+  std::wstring caption;
+  std::wstring text;
+};
+MessageBoxSeen FindMessageBox(DWORD processId);
+// Waits for a message box of that process, presses OK and tells what it said.
+MessageBoxSeen AcknowledgeMessageBox(DWORD processId);
 
 // The text of a visible tool tip of that process, or empty.
 std::wstring VisibleToolTipText(DWORD processId);

@@ -18,7 +18,7 @@ class PicoronTest : public ::testing::Test {
   // and this window its next viewer: a notice reaches it only after picoron
   // has captured the change.
   ChainWindow tail;
-  bool emptied = (EmptyTheClipboard(), true);
+  bool fresh = (RemoveSettingsFile(), EmptyTheClipboard(), true);
   Picoron picoron;
 
   // Puts a text on the clipboard and waits until picoron passed the notice on.

@@ -29,6 +29,23 @@ class GdiObject {
   Handle handle_ = nullptr;
 };
 
+// Owns a kernel handle such as an open file.
+class KernelHandle {
+ public:
+  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+  ~KernelHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
 // Holds the clipboard open for one scope; IsOpen tells whether it was had.
 class ClipboardSession {
  public:

@@ -92,6 +92,9 @@ LRESULT TSpeedButton::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM 
       hot_ = false;
       InvalidateRect(window, nullptr, TRUE);
       return 0;
+    case BM_GETCHECK:
+      // Lets accessibility tools and tests read the toggle's state.
+      return down_ ? BST_CHECKED : BST_UNCHECKED;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcW(window, message, wparam, lparam);
       InvalidateRect(window, nullptr, TRUE);
