@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
 #include "entry_actions.h"
+#include "history_file.h"
+#include "history_saving.h"
 #include "ui/text.h"
 
 using namespace picoron;
@@ -77,6 +79,7 @@ TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
   SpeedButton4->OnClick = SpeedButton10->OnClick = [this](TComponent& s) { SpeedButton4Click(s); };
   SpeedButton5->OnClick = SpeedButton11->OnClick = [this](TComponent& s) { SpeedButton5Click(s); };
   SpeedButton6->OnClick = SpeedButton12->OnClick = [this](TComponent& s) { SpeedButton6Click(s); };
+  SpeedButton13->OnClick = [this](TComponent& s) { SpeedButton13Click(s); };
   SpeedButton14->OnClick = [this](TComponent& s) { SpeedButton14Click(s); };
 
   viewer_ = std::make_unique<ClipboardViewer>(chain_, *Memo1, history_);
@@ -105,6 +108,11 @@ void TForm1::FormClose(TCloseAction&) {
     viewer_->JoinClipboardChain(reinterpret_cast<WindowHandle>(Handle()));
     throw;
   }
+}
+
+void TForm1::SpeedButton13Click(TComponent&) {
+  Win32HistoryFile file;
+  SaveHistory(history_, *SaveDialog1, LocalTimeNow(), file);
 }
 
 void TForm1::SpeedButton14Click(TComponent&) {

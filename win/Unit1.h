@@ -43,6 +43,7 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
 
   void FormCreate();
   void FormClose(picoron::ui::TCloseAction& Action);
+  void SpeedButton13Click(picoron::ui::TComponent& Sender);
   void SpeedButton14Click(picoron::ui::TComponent& Sender);
   void SpeedButton1Click(picoron::ui::TComponent& Sender);
   void SpeedButton2Click(picoron::ui::TComponent& Sender);

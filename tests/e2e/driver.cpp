@@ -123,10 +123,12 @@ std::string ClipboardText() {
   return text;
 }
 
-std::wstring Picoron::SettingsPath() {
+std::wstring Picoron::Folder() {
   const std::wstring exe = PicoronPath();
-  return exe.substr(0, exe.find_last_of(L"/\\") + 1) + L"picoron.ini";
+  return exe.substr(0, exe.find_last_of(L"/\\") + 1);
 }
+
+std::wstring Picoron::SettingsPath() { return Folder() + L"picoron.ini"; }
 
 Picoron::Picoron(Wait wait) {
   STARTUPINFOW startup{};
@@ -275,6 +277,55 @@ MessageBoxSeen AcknowledgeMessageBox(DWORD processId) {
   });
   if (seen.window) PostMessageW(seen.window, WM_COMMAND, IDOK, 0);
   return seen;
+}
+
+HWND WaitForDialog(DWORD processId) {
+  HWND dialog = nullptr;
+  WaitUntil([&] {
+    dialog = FindMessageBox(processId).window;
+    return dialog != nullptr;
+  });
+  return dialog;
+}
+
+namespace {
+
+BOOL CALLBACK TakeFirstEdit(HWND child, LPARAM param) {
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (_wcsicmp(name, L"Edit") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(param) = child;
+  return FALSE;
+}
+
+HWND FileNameField(HWND dialog) {
+  HWND field = nullptr;
+  EnumChildWindows(dialog, TakeFirstEdit, reinterpret_cast<LPARAM>(&field));
+  return field;
+}
+
+}  // namespace
+
+std::wstring SaveDialogFileName(HWND dialog) {
+  wchar_t text[1024] = {};
+  SendMessageW(FileNameField(dialog), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void AcceptSaveDialog(HWND dialog, const std::wstring& path) {
+  // Typed as a user would: the dialog takes "/" for a character that is not
+  // allowed in a name.
+  std::wstring typed = path;
+  for (auto& c : typed) {
+    if (c == L'/') c = L'\\';
+  }
+  SendMessageW(FileNameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void Sync(HWND window) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
 }
 
 void ClickAt(HWND window) {

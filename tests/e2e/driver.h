@@ -56,6 +56,8 @@ class Picoron {
   bool WaitForMainWindow();
   // picoron.ini beside picoron.exe.
   static std::wstring SettingsPath();
+  // The folder of picoron.exe, with a trailing separator.
+  static std::wstring Folder();
   ~Picoron();
   Picoron(const Picoron&) = delete;
   Picoron& operator=(const Picoron&) = delete;
@@ -91,6 +93,14 @@ struct MessageBoxSeen {
 MessageBoxSeen FindMessageBox(DWORD processId);
 // Waits for a message box of that process, presses OK and tells what it said.
 MessageBoxSeen AcknowledgeMessageBox(DWORD processId);
+
+// Waits for a dialog of that process (the save dialog, say); null if none came.
+HWND WaitForDialog(DWORD processId);
+// Types a path into a save dialog's file-name field and accepts it.
+void AcceptSaveDialog(HWND dialog, const std::wstring& path);
+std::wstring SaveDialogFileName(HWND dialog);
+// Returns once the process has handled everything sent before.
+void Sync(HWND window);
 
 // The text of a visible tool tip of that process, or empty.
 std::wstring VisibleToolTipText(DWORD processId);

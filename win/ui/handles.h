@@ -32,15 +32,24 @@ class GdiObject {
 // Owns a kernel handle such as an open file.
 class KernelHandle {
  public:
-  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
-  ~KernelHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
+  explicit KernelHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
+  ~KernelHandle() { Close(); }
   KernelHandle(const KernelHandle&) = delete;
   KernelHandle& operator=(const KernelHandle&) = delete;
 
   HANDLE get() const { return handle_; }
   bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  void Reset(HANDLE handle) {
+    Close();
+    handle_ = handle;
+  }
+  // Closes now, for a caller that wants to know whether the close worked.
+  bool Close() {
+    if (!valid()) return true;
+    const bool closed = CloseHandle(handle_) != FALSE;
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
 
  private:
   HANDLE handle_;

@@ -9,6 +9,10 @@
 
 namespace picoron::ui {
 
+void TSaveDialog::SetFileName(const std::string& name) { fileName_ = Widen(name); }
+
+std::string TSaveDialog::FileName() const { return Utf8FromWide(fileName_); }
+
 bool TSaveDialog::Execute() {
   // The dialog wants the filter's parts separated by NULs, ending in two.
   std::wstring filter = Widen(filter_);
@@ -18,7 +22,7 @@ bool TSaveDialog::Execute() {
   filter.append(2, L'\0');
   const std::wstring defaultExt = Widen(defaultExt_);
   std::vector<wchar_t> file(32768, L'\0');
-  FileName.copy(file.data(), file.size() - 1);
+  fileName_.copy(file.data(), file.size() - 1);
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -30,7 +34,7 @@ bool TSaveDialog::Execute() {
   dialog.lpstrDefExt = defaultExt.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
   if (!GetSaveFileNameW(&dialog)) return false;
-  FileName = file.data();
+  fileName_ = file.data();
   return true;
 }
 
