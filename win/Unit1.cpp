@@ -84,6 +84,8 @@ TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
 
   viewer_ = std::make_unique<ClipboardViewer>(chain_, *Memo1, history_);
   OnCreate = [this] { FormCreate(); };
+  OnMouseMove = [this](int x, int y) { FormMouseMove(x, y); };
+  OnResize = [this] { FormResize(); };
   OnClose = [this](TCloseAction& action) { FormClose(action); };
   BindMessage(WM_DRAWCLIPBOARD, [this](WPARAM w, LPARAM l) { WMDrawClipboard(w, l); });
   BindMessage(WM_CHANGECBCHAIN, [this](WPARAM w, LPARAM l) { WMChangeCBChain(w, l); });
@@ -94,6 +96,7 @@ void TForm1::FormCreate() {
   FormGeometry geometry(*Form1);
   ToggleState hide(*Form1->SpeedButton15);
   ReadMainSettings(settings_, geometry, hide);
+  Application->OnDeactivate = [this] { AppDeactivate(); };
 }
 
 void TForm1::FormClose(TCloseAction&) {
@@ -118,6 +121,37 @@ void TForm1::SpeedButton13Click(TComponent&) {
 void TForm1::SpeedButton14Click(TComponent&) {
   history_.ArchiveClips();
   history_.ClearOlderEntries();
+}
+
+void TForm1::AppDeactivate() {
+  const POINT client = ClientOffset();
+  const EdgeAction action = picoron::AppDeactivate(EdgeNow(), StripFor(client.x, client.y));
+  if (action.moveLeftTo) SetLeft(*action.moveLeftTo);
+  if (action.region) SetRegion(*action.region);
+  FHidden = action.hidden;
+  const FormGeometry geometry(*this);
+  const ToggleState hide(*SpeedButton15);
+  WriteMainSettings(settings_, geometry, hide);
+}
+
+void TForm1::FormMouseMove(int, int) {
+  const EdgeAction action = picoron::FormMouseMove(EdgeNow());
+  if (action.region) SetRegion(*action.region);
+  FHidden = action.hidden;
+}
+
+void TForm1::FormResize() {
+  // A minimised window keeps the size it will come back with.
+  if (IsIconic(Handle())) return;
+  SetHeight(kLockedHeight);
+  SetRegion(FullRegion(Width(), Height()));
+}
+
+EdgeState TForm1::EdgeNow() const { return EdgeState{SpeedButton15->Down(), Left(), Width(), Height(), FHidden}; }
+
+void TForm1::SetRegion(const Rect& rect) {
+  FRegion = CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom);
+  SetWindowRgn(Handle(), FRegion, TRUE);
 }
 
 void TForm1::SpeedButton1Click(TComponent&) { CopyRule(*Memo1); }

@@ -5,6 +5,7 @@
 
 #include "clipboard_chain.h"
 #include "clipboard_viewer.h"
+#include "edge_hiding.h"
 #include "history.h"
 #include "settings_file.h"
 #include "ui/form.h"
@@ -45,6 +46,8 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
   void FormClose(picoron::ui::TCloseAction& Action);
   void SpeedButton13Click(picoron::ui::TComponent& Sender);
   void SpeedButton14Click(picoron::ui::TComponent& Sender);
+  void FormMouseMove(int X, int Y);
+  void FormResize();
   void SpeedButton1Click(picoron::ui::TComponent& Sender);
   void SpeedButton2Click(picoron::ui::TComponent& Sender);
   void SpeedButton3Click(picoron::ui::TComponent& Sender);
@@ -57,12 +60,19 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
   void WMChangeCBChain(WPARAM wparam, LPARAM lparam);
 
  private:
+  void AppDeactivate();
+  picoron::EdgeState EdgeNow() const;
+  // Hands the window a new region; the window system owns it from then on.
+  void SetRegion(const picoron::Rect& rect);
+
   // Entry box i (1 to 6) is the component at position 14 + i.
   picoron::ui::TMemo& EntryBox(int i) const;
   std::string BoxText(int box) const override;
   void SetBoxText(int box, const std::string& text) override;
   void SetBoxHint(int box, const std::string& hint) override;
 
+  bool FHidden = false;
+  HRGN FRegion = nullptr;  // the last region handed over; never ours to delete
   picoron::Win32SettingsFile settings_;
   picoron::Win32ClipboardChain chain_;
   picoron::History history_{*this};

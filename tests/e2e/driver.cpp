@@ -328,20 +328,57 @@ void Sync(HWND window) {
   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
 }
 
-void ClickAt(HWND window) {
+RECT RegionBox(HWND window) {
+  RECT box = WindowBox(window);
+  OffsetRect(&box, -box.left, -box.top);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+  DeleteObject(region);
+  return box;
+}
+
+RECT WindowBox(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
-  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  return r;
+}
+
+ForeignWindow::ForeignWindow()
+    : handle_(CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW, 600, 600, 200, 100, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+
+ForeignWindow::~ForeignWindow() { DestroyWindow(handle_); }
+
+void ForeignWindow::Activate() {
+  ShowWindow(handle_, SW_SHOW);
+  SetForegroundWindow(handle_);
+}
+
+namespace {
+
+// SendInput's absolute coordinates run from 0 to 65535 across the screen.
+INPUT PointerAt(int x, int y, DWORD flags) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3] = {};
-  for (auto& input : inputs) {
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + width / 2) / width;
-    input.mi.dy = (y * 65536 + height / 2) / height;
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (x * 65536 + width / 2) / width;
+  input.mi.dy = (y * 65536 + height / 2) / height;
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  return input;
+}
+
+}  // namespace
+
+void MovePointerTo(int x, int y) {
+  INPUT move = PointerAt(x, y, MOUSEEVENTF_MOVE);
+  SendInput(1, &move, sizeof(INPUT));
+}
+
+void ClickAt(HWND window) {
+  const RECT r = WindowBox(window);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  INPUT inputs[3] = {PointerAt(x, y, MOUSEEVENTF_MOVE), PointerAt(x, y, MOUSEEVENTF_LEFTDOWN),
+                     PointerAt(x, y, MOUSEEVENTF_LEFTUP)};
   SendInput(3, inputs, sizeof(INPUT));
 }
 

@@ -105,8 +105,28 @@ void Sync(HWND window);
 // The text of a visible tool tip of that process, or empty.
 std::wstring VisibleToolTipText(DWORD processId);
 
+// The bounding box of a window's region; the whole window when it has none.
+RECT RegionBox(HWND window);
+RECT WindowBox(HWND window);
+
+// A visible window of another program: showing and activating it takes the
+// activation away from picoron.
+class ForeignWindow {
+ public:
+  ForeignWindow();
+  ~ForeignWindow();
+  ForeignWindow(const ForeignWindow&) = delete;
+  ForeignWindow& operator=(const ForeignWindow&) = delete;
+  void Activate();
+  HWND Handle() const { return handle_; }
+
+ private:
+  HWND handle_;
+};
+
 // Real input through SendInput: clicks land on whatever is under the pointer.
 void ClickAt(HWND window);
+void MovePointerTo(int x, int y);
 void PressKey(WORD virtualKey);
 
 }  // namespace e2e

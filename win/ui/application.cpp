@@ -14,6 +14,7 @@ TApplication* Application = nullptr;
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"PicoronApplication";
+constexpr UINT kDeactivationNotice = WM_APP + 0x100;
 
 std::wstring ExeTitle() {
   std::wstring path(MAX_PATH, L'\0');
@@ -79,9 +80,21 @@ void TApplication::ShowException(const std::exception& error) {
   MessageBoxW(handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
+void TApplication::ActivationChanged(bool active) {
+  if (active || deactivationPosted_) return;
+  deactivationPosted_ = PostMessageW(handle_, kDeactivationNotice, 0, 0) != FALSE;
+}
+
 LRESULT TApplication::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (!handle_) handle_ = window;
   switch (message) {
+    case WM_ACTIVATEAPP:
+      ActivationChanged(wparam != FALSE);
+      return 0;
+    case kDeactivationNotice:
+      deactivationPosted_ = false;
+      if (OnDeactivate) OnDeactivate();
+      return 0;
     case WM_CLOSE:
       if (mainForm_) mainForm_->Close();
       return 0;

@@ -42,7 +42,12 @@ class TApplication {
   // The default error report: stop icon, OK, the title as caption.
   void ShowException(const std::exception& error);
 
+  // Raised from the message loop a moment after the application as a whole
+  // lost activation; moving between its own windows is no such loss.
   std::function<void()> OnDeactivate;
+  // Every top-level window of ours reports WM_ACTIVATEAPP here; one notice is
+  // posted per loss of activation.
+  void ActivationChanged(bool active);
 
  private:
   template <class Owner>
@@ -52,6 +57,7 @@ class TApplication {
   void RunOnCreate(TForm& form);
 
   HWND handle_ = nullptr;
+  bool deactivationPosted_ = false;
   std::wstring title_;
   TForm* mainForm_ = nullptr;
   std::vector<std::unique_ptr<TForm>> forms_;

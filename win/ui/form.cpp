@@ -65,6 +65,13 @@ int TForm::Height() const {
   return r.bottom - r.top;
 }
 
+POINT TForm::ClientOffset() const {
+  POINT origin{0, 0};
+  ClientToScreen(handle_, &origin);
+  const RECT window = WindowRect();
+  return POINT{origin.x - window.left, origin.y - window.top};
+}
+
 void TForm::SetLeft(int left) { Move(left, Top(), Width(), Height()); }
 void TForm::SetTop(int top) { Move(Left(), top, Width(), Height()); }
 void TForm::SetWidth(int width) { Move(Left(), Top(), width, Height()); }
@@ -126,6 +133,9 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_MOUSEMOVE:
       if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
+    case WM_ACTIVATEAPP:
+      Application->ActivationChanged(wparam != FALSE);
+      break;
     case WM_ACTIVATE:
       // Keep the focused control, so that coming back restores it.
       if (LOWORD(wparam) == WA_INACTIVE) {

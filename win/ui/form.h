@@ -42,6 +42,8 @@ class TForm {
   HFONT Font() const { return font_.get(); }
   ToolTips& Hints() { return *hints_; }
 
+  // Where the client area starts, measured from the window's outer corner.
+  POINT ClientOffset() const;
   int Left() const { return WindowRect().left; }
   int Top() const { return WindowRect().top; }
   int Width() const;
