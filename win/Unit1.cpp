@@ -3,6 +3,7 @@
 #include "entry_actions.h"
 #include "history_file.h"
 #include "history_saving.h"
+#include "Unit2.h"
 #include "ui/text.h"
 
 using namespace picoron;
@@ -63,6 +64,7 @@ TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
     TMemo* box = Add<TMemo>(Bounds{kBoxLeft, RowTop(row), kBoxWidth, kBoxHeight}, akLeft | akTop | akRight,
                             MemoStyle{false, false, true});
     box->OnKeyPress = [this](TComponent& sender, char& key) { Memo1KeyPress(sender, key); };
+    box->OnDblClick = [this](TComponent& sender) { Memo1DblClick(sender); };
     return box;
   };
   Memo1 = entryBox(1);
@@ -103,14 +105,20 @@ void TForm1::FormClose(TCloseAction&) {
   viewer_->LeaveClipboardChain();
   const FormGeometry geometry(*Form1);
   const ToggleState hide(*Form1->SpeedButton15);
+  const FormGeometry editor(*Form2);
   try {
-    WriteMainSettings(settings_, geometry, hide);
+    WriteAllSettings(settings_, geometry, hide, editor);
   } catch (...) {
     // The close is abandoned and the window stays open: it must go on
     // capturing, so it takes its place in the chain again.
     viewer_->JoinClipboardChain(reinterpret_cast<WindowHandle>(Handle()));
     throw;
   }
+}
+
+void TForm1::Memo1DblClick(TComponent& Sender) {
+  Form2->Show();
+  Form2->Memo1->SetText(static_cast<TMemo&>(Sender).Text());
 }
 
 void TForm1::SpeedButton13Click(TComponent&) {

@@ -44,6 +44,7 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
 
   void FormCreate();
   void FormClose(picoron::ui::TCloseAction& Action);
+  void Memo1DblClick(picoron::ui::TComponent& Sender);
   void SpeedButton13Click(picoron::ui::TComponent& Sender);
   void SpeedButton14Click(picoron::ui::TComponent& Sender);
   void FormMouseMove(int X, int Y);

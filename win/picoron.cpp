@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "Unit1.h"
+#include "Unit2.h"
 #include "ui/application.h"
 #include "ui/text.h"
 
@@ -11,6 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     picoron::ui::TApplication application;
     Application->Initialize();
     Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
     // Off the taskbar and out of Alt+Tab, before any window is shown.
     const HWND handle = Application->Handle();
     SetWindowLongA(handle, GWL_EXSTYLE, GetWindowLongA(handle, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);

@@ -1,10 +1,9 @@
 #include "settings_file.h"
 
-#include <stdexcept>
 #include <string>
 
-#include "ui/handles.h"
 #include "ui/text.h"
+#include "whole_file.h"
 
 namespace picoron {
 namespace {
@@ -21,39 +20,12 @@ std::string ExePath() {
   }
 }
 
-// "ファイル %s …" with the full path in place of %s.
-[[noreturn]] void ThrowFileError(const char* before, const std::string& ansiPath, const char* after) {
-  throw std::runtime_error(before + ui::Utf8FromAnsi(ansiPath) + after);
-}
-
 }  // namespace
 
-std::optional<std::string> Win32SettingsFile::Load() {
-  const std::string path = SettingsPath(ExePath());
-  ui::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    ThrowFileError("ファイル ", path, " は開けません");
-  }
-  std::string bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  return bytes;
-}
+std::wstring Win32SettingsFile::Path() { return ui::WidenAnsi(SettingsPath(ExePath())); }
 
-void Win32SettingsFile::Save(const std::string& bytes) {
-  const std::string path = SettingsPath(ExePath());
-  ui::KernelHandle file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) ThrowFileError("ファイル ", path, " を作成できません");
-  DWORD written = 0;
-  if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size()) {
-    throw std::runtime_error("ストリームへの書き込みエラー");
-  }
-}
+std::optional<std::string> Win32SettingsFile::Load() { return ReadWholeFile(Path()); }
+
+void Win32SettingsFile::Save(const std::string& bytes) { WriteWholeFile(Path(), bytes); }
 
 }  // namespace picoron

@@ -16,6 +16,10 @@ class Win32SettingsFile : public SettingsFile {
  public:
   std::optional<std::string> Load() override;
   void Save(const std::string& bytes) override;
+
+ private:
+  // Worked out from the ANSI path of the exe, where the folder rule applies.
+  static std::wstring Path();
 };
 
 // A form's outer geometry, each value applied at once.

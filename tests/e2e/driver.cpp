@@ -179,6 +179,33 @@ bool Picoron::CloseAndWait() {
   return WaitUntil([this] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
 }
 
+namespace {
+
+struct EditorSearch {
+  DWORD processId;
+  HWND main;
+  HWND editor = nullptr;
+};
+
+BOOL CALLBACK TakeEditor(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<EditorSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (pid != search->processId || window == search->main || std::wstring(name) != L"PicoronForm") return TRUE;
+  search->editor = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND Picoron::Editor() const {
+  EditorSearch search{process_.dwProcessId, main_};
+  EnumWindows(TakeEditor, reinterpret_cast<LPARAM>(&search));
+  return search.editor;
+}
+
 HWND Picoron::Component(int place) const { return GetDlgItem(main_, 100 + place); }
 
 std::string Picoron::BoxText(int i) const { return WindowTextA(Box(i)); }
@@ -323,6 +350,16 @@ void AcceptSaveDialog(HWND dialog, const std::wstring& path) {
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
+bool SaveThroughDialog(const Picoron& picoron, HWND saveButton, const std::wstring& path) {
+  ClickAt(saveButton);
+  const HWND dialog = WaitForDialog(picoron.ProcessId());
+  if (!dialog) return false;
+  AcceptSaveDialog(dialog, path);
+  if (!WaitUntil([&] { return !IsWindow(dialog); })) return false;
+  Sync(picoron.Main());
+  return true;
+}
+
 void Sync(HWND window) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
@@ -380,6 +417,15 @@ void ClickAt(HWND window) {
   INPUT inputs[3] = {PointerAt(x, y, MOUSEEVENTF_MOVE), PointerAt(x, y, MOUSEEVENTF_LEFTDOWN),
                      PointerAt(x, y, MOUSEEVENTF_LEFTUP)};
   SendInput(3, inputs, sizeof(INPUT));
+}
+
+void DoubleClickAt(HWND window) {
+  const RECT r = WindowBox(window);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  INPUT inputs[5] = {PointerAt(x, y, MOUSEEVENTF_MOVE), PointerAt(x, y, MOUSEEVENTF_LEFTDOWN),
+                     PointerAt(x, y, MOUSEEVENTF_LEFTUP), PointerAt(x, y, MOUSEEVENTF_LEFTDOWN),
+                     PointerAt(x, y, MOUSEEVENTF_LEFTUP)};
+  SendInput(5, inputs, sizeof(INPUT));
 }
 
 void PressKey(WORD virtualKey) {

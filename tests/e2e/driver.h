@@ -63,6 +63,9 @@ class Picoron {
   Picoron& operator=(const Picoron&) = delete;
 
   HWND Main() const { return main_; }
+  // The editor window, shown or hidden; its components are numbered from
+  // 100 like the main window's (save button, copy button, memo).
+  HWND Editor() const;
   DWORD ProcessId() const { return process_.dwProcessId; }
   // The component at a place of the main window's list (100 + place is its id).
   HWND Component(int place) const;
@@ -99,6 +102,9 @@ HWND WaitForDialog(DWORD processId);
 // Types a path into a save dialog's file-name field and accepts it.
 void AcceptSaveDialog(HWND dialog, const std::wstring& path);
 std::wstring SaveDialogFileName(HWND dialog);
+// Clicks a save button of picoron, types `path` into the dialog that opens
+// and waits until the click's handler has finished; false if no dialog came.
+bool SaveThroughDialog(const Picoron& picoron, HWND saveButton, const std::wstring& path);
 // Returns once the process has handled everything sent before.
 void Sync(HWND window);
 
@@ -126,6 +132,7 @@ class ForeignWindow {
 
 // Real input through SendInput: clicks land on whatever is under the pointer.
 void ClickAt(HWND window);
+void DoubleClickAt(HWND window);
 void MovePointerTo(int x, int y);
 void PressKey(WORD virtualKey);
 

@@ -43,13 +43,8 @@ class SaveTest : public ::testing::Test {
     ClickAt(picoron.Component(12));
     return WaitForDialog(picoron.ProcessId());
   }
-  // Saves under `path` and waits until the handler has finished.
   void SaveTo(const fs::path& path) {
-    const HWND dialog = OpenSaveDialog();
-    ASSERT_NE(dialog, nullptr);
-    AcceptSaveDialog(dialog, path.wstring());
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-    Sync(picoron.Main());
+    ASSERT_TRUE(SaveThroughDialog(picoron, picoron.Component(12), path.wstring()));
   }
 
   const fs::path folder = fs::path(Picoron::Folder()) / "e2e-saves";

@@ -21,6 +21,11 @@ void WriteSettings(const std::string& bytes) {
   std::ofstream(std::filesystem::path(Picoron::SettingsPath()), std::ios::binary) << bytes;
 }
 
+// Both windows at their designed geometry, the toggle up.
+const std::string kFirstFile =
+    "[PicoRon]\r\nTop=114\r\nLeft=192\r\nHeight=209\r\nWidth=297\r\nDown=0\r\n\r\n"
+    "[Editer]\r\nTop=113\r\nLeft=491\r\nHeight=298\r\nWidth=336\r\n\r\n";
+
 RECT Geometry(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -41,7 +46,7 @@ class SettingsTest : public ::testing::Test {
   ChainWindow tail;
 };
 
-TEST_F(SettingsTest, FirstStartUsesTheDesignAndCloseWritesTheMainSection) {
+TEST_F(SettingsTest, FirstStartUsesTheDesignAndCloseWritesBothSections) {
   {
     Picoron picoron;
     const RECT r = Geometry(picoron.Main());
@@ -52,7 +57,7 @@ TEST_F(SettingsTest, FirstStartUsesTheDesignAndCloseWritesTheMainSection) {
     EXPECT_FALSE(ToggleDown(picoron));
     ASSERT_TRUE(picoron.CloseAndWait());
   }
-  EXPECT_EQ(ReadSettings(), "[PicoRon]\r\nTop=114\r\nLeft=192\r\nHeight=209\r\nWidth=297\r\nDown=0\r\n\r\n");
+  EXPECT_EQ(ReadSettings(), kFirstFile);
 }
 
 TEST_F(SettingsTest, StoredGeometryAndToggleAreAppliedAndUnknownLinesKept) {
@@ -67,17 +72,27 @@ TEST_F(SettingsTest, StoredGeometryAndToggleAreAppliedAndUnknownLinesKept) {
     ASSERT_TRUE(picoron.CloseAndWait());
   }
   EXPECT_EQ(ReadSettings(),
-            "[picoron]\r\nLeft=300\r\nTop=200\r\nWidth=350\r\nDown=1\r\nHeight=209\r\n\r\n[Other]\r\nA=1\r\n\r\n");
+            "[picoron]\r\nLeft=300\r\nTop=200\r\nWidth=350\r\nDown=1\r\nHeight=209\r\n\r\n[Other]\r\nA=1\r\n\r\n"
+            "[Editer]\r\nTop=113\r\nLeft=491\r\nHeight=298\r\nWidth=336\r\n\r\n");
 }
 
 TEST_F(SettingsTest, UnreadableFileIsReportedAndStartUpGoesOn) {
   BlockTheFile();
   Picoron picoron(Picoron::Wait::kNot);
-  const MessageBoxSeen report = AcknowledgeMessageBox(picoron.ProcessId());
-  ASSERT_NE(report.window, nullptr);
-  EXPECT_EQ(report.caption, L"picoron");
-  EXPECT_EQ(report.text.rfind(L"ファイル ", 0), 0u) << report.text.c_str();
-  EXPECT_NE(report.text.find(L"picoron.ini は開けません."), std::wstring::npos) << report.text.c_str();
+  // Both windows read the file while they are created, and each reports.
+  for (const char* window : {"main", "editor"}) {
+    SCOPED_TRACE(window);
+    MessageBoxSeen report;
+    ASSERT_TRUE(WaitUntil([&] {
+      report = FindMessageBox(picoron.ProcessId());
+      return report.window != nullptr;
+    }));
+    EXPECT_EQ(report.caption, L"picoron");
+    EXPECT_EQ(report.text.rfind(L"ファイル ", 0), 0u) << report.text.c_str();
+    EXPECT_NE(report.text.find(L"picoron.ini は開けません."), std::wstring::npos) << report.text.c_str();
+    SendMessageW(report.window, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(report.window); }));
+  }
   ASSERT_TRUE(picoron.WaitForMainWindow());
   EXPECT_EQ(Geometry(picoron.Main()).left, 192);
   const int before = tail.draws;
@@ -108,7 +123,7 @@ TEST_F(SettingsTest, FailedCloseIsReportedAndTheWindowStaysAndStillCaptures) {
   // Closing again runs the whole close again, and this time it succeeds.
   CloseHandle(reader);
   ASSERT_TRUE(picoron.CloseAndWait());
-  EXPECT_EQ(ReadSettings(), "[PicoRon]\r\nTop=114\r\nLeft=192\r\nHeight=209\r\nWidth=297\r\nDown=0\r\n\r\n");
+  EXPECT_EQ(ReadSettings(), kFirstFile);
 }
 
 }  // namespace

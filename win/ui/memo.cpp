@@ -12,7 +12,8 @@ DWORD MemoWindowStyle(MemoStyle style) {
   // Without ES_AUTOVSCROLL a multi-line EDIT refuses text that runs past its
   // visible lines: a one-line box would paste nothing of "x\r\n".
   DWORD result = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-  if (!style.wordWrap) result |= ES_AUTOHSCROLL;
+  // A horizontal scroll bar means long lines run on to be scrolled sideways.
+  if (!style.wordWrap || style.scrollBars) result |= ES_AUTOHSCROLL;
   if (style.scrollBars) result |= WS_HSCROLL | WS_VSCROLL;
   if (style.flatBorder) result |= WS_BORDER;
   return result;
@@ -38,7 +39,12 @@ std::string TMemo::Text() const {
   return text;
 }
 
-void TMemo::SetText(const std::string& text) { SetWindowTextA(Handle(), text.c_str()); }
+void TMemo::SetText(const std::string& text) {
+  // Writing the text a box already holds would only reset its caret and
+  // selection (and, for long texts, cost the EDIT control a full relayout).
+  if (Text() == text) return;
+  SetWindowTextA(Handle(), text.c_str());
+}
 
 bool TMemo::PasteFromClipboard() {
   const auto text = ReadClipboardText(Handle());
