@@ -7,7 +7,7 @@ packages=(
   cmake g++ make clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine64 xvfb xdotool xclip x11-utils imagemagick
+  wine64 fonts-wine xvfb xdotool xclip x11-utils imagemagick
   locales fonts-ipafont python3 e2fsprogs
 )
 

@@ -22,14 +22,8 @@ trap stop_wine_session EXIT
 start_xvfb
 wine_env "$BUILD/wine-shot-prefix"
 prepare_prefix
-/usr/lib/wine/wine64 "$exe" &
-window=
-for _ in $(seq 1 150); do
-  window=$(xdotool search --onlyvisible --name 'Ver1\.0' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "picoron's window did not appear" >&2; exit 1; }
-/usr/lib/wine/wine64 "$BUILD/win64/tests/e2e/feed_clipboard.exe" \
+window=$(start_picoron "$exe")
+/usr/lib/wine/wine64 "$BUILD/win64/tests/e2e/drive_picoron.exe" copy \
   "https://example.com/picoron" "クリップボードの履歴" "こんにちは、ピコロン！"
 shot=$BUILD/picoron-screenshot.png
 import -window "$window" "$shot"

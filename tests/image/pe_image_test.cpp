@@ -16,14 +16,15 @@ namespace {
 struct Target {
   const char* name;
   const char* buildDir;
-  const char* objdump;
+  const char* triplet;
   const char* format;  // as objdump names it
   const char* magic;   // optional header magic
+  bool highEntropy;    // 64-bit ASLR
 };
 
 constexpr std::array kTargets = {
-    Target{"x86_64", PICORON_WIN64_BUILD, "x86_64-w64-mingw32-objdump", "pei-x86-64", "(PE32+)"},
-    Target{"i686", PICORON_WIN32_BUILD, "i686-w64-mingw32-objdump", "pei-i386", "(PE32)"},
+    Target{"x86_64", PICORON_WIN64_BUILD, "x86_64-w64-mingw32", "pei-x86-64", "(PE32+)", true},
+    Target{"i686", PICORON_WIN32_BUILD, "i686-w64-mingw32", "pei-i386", "(PE32)", false},
 };
 
 void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
@@ -51,6 +52,13 @@ std::string Lower(std::string s) {
   return s;
 }
 
+// A MinGW binutils tool's report on an image, in English.
+std::string Dump(const Target& target, const std::string& tool, const std::filesystem::path& image) {
+  return Capture("LC_ALL=C " + std::string(target.triplet) + "-" + tool + " '" + image.string() + "' 2>&1");
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 class ImageTest : public ::testing::TestWithParam<Target> {};
 
 TEST_P(ImageTest, IsNativeForItsTargetAndImportsOnlySystemDlls) {
@@ -60,7 +68,7 @@ TEST_P(ImageTest, IsNativeForItsTargetAndImportsOnlySystemDlls) {
     const auto path = std::filesystem::path(target.buildDir) / relative;
     SCOPED_TRACE(path.string());
     ASSERT_TRUE(std::filesystem::exists(path));
-    const std::string dump = Capture("LC_ALL=C " + std::string(target.objdump) + " -p '" + path.string() + "'");
+    const std::string dump = Dump(target, "objdump -p", path);
     EXPECT_NE(dump.find(std::string("file format ") + target.format), std::string::npos);
     EXPECT_NE(dump.find(target.magic), std::string::npos);
     std::istringstream lines(dump);
@@ -74,6 +82,22 @@ TEST_P(ImageTest, IsNativeForItsTargetAndImportsOnlySystemDlls) {
     }
     EXPECT_GT(imports, 0);
   }
+}
+
+TEST_P(ImageTest, PicoronIsAHardenedGuiProgramWithIconAndVersion) {
+  const Target& target = GetParam();
+  if (std::string(target.buildDir).empty()) GTEST_SKIP() << "no Windows build tree was named";
+  const auto path = std::filesystem::path(target.buildDir) / "win/picoron.exe";
+  const std::string headers = Dump(target, "objdump -p", path);
+  EXPECT_TRUE(Has(headers, "(Windows GUI)"));
+  EXPECT_TRUE(Has(headers, "DYNAMIC_BASE"));
+  EXPECT_TRUE(Has(headers, "NX_COMPAT"));
+  EXPECT_EQ(Has(headers, "HIGH_ENTROPY_VA"), target.highEntropy);
+  const std::string resources = Dump(target, "windres -O rc -i", path);
+  EXPECT_TRUE(Has(resources, "\"MAINICON\" 14 /* RT_GROUP_ICON */"));
+  EXPECT_TRUE(Has(resources, "VERSIONINFO"));
+  EXPECT_TRUE(Has(resources, "VALUE \"FileDescription\""));
+  EXPECT_TRUE(Has(resources, "VALUE \"ProductName\", \"picoron\""));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, ImageTest, ::testing::ValuesIn(kTargets),

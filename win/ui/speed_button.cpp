@@ -105,6 +105,26 @@ LRESULT TSpeedButton::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM 
   }
 }
 
+namespace {
+
+// A toggle that is down shows a checkered face, face colour and highlight in
+// turn, so that its state can be seen at a glance.
+GdiObject<HBRUSH> CheckeredBrush() {
+  struct {
+    BITMAPINFOHEADER header;
+    DWORD pixels[64];
+  } pattern{};
+  pattern.header = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  for (int i = 0; i < 64; ++i) {
+    const COLORREF c = (i / 8 + i % 8) % 2 ? light : face;
+    pattern.pixels[i] = (DWORD{GetRValue(c)} << 16) | (DWORD{GetGValue(c)} << 8) | GetBValue(c);
+  }
+  return GdiObject<HBRUSH>(CreateDIBPatternBrushPt(&pattern, DIB_RGB_COLORS));
+}
+
+}  // namespace
+
 void TSpeedButton::Paint(HWND window) {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window, &paint);
@@ -113,6 +133,11 @@ void TSpeedButton::Paint(HWND window) {
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   // Flat until the pointer is over it; pressed or down shows sunken.
   const bool sunken = down_ || (pressed_ && hot_);
+  if (down_ && !pressed_) {
+    RECT face = r;
+    InflateRect(&face, -1, -1);
+    FillRect(dc, &face, CheckeredBrush().get());
+  }
   if (sunken) {
     DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
   } else if (hot_) {
