@@ -18,9 +18,40 @@ void ClipboardViewer::LeaveClipboardChain() {
 }
 
 void ClipboardViewer::WMDrawClipboard() {
-  if (services_.IsTextAvailable()) CaptureText();
+  const std::uint32_t sequence = services_.ClipboardSequence();
+  // A misbehaving viewer further on linked the chain back to us: this is the
+  // change we are passing on, come round again.
+  if (passingOn_ && sequence == passingSequence_) return;
+  const bool captured = CaptureIfText();
   // Passed on last, so that a peer reacting to it finds the history updated.
-  if (FNextViewer != 0) services_.Send(FNextViewer, kDrawClipboardMessage, 0, 0);
+  PassOn(sequence);
+  if (!captured) {
+    retriesLeft_ = kCaptureRetries;
+    services_.PostCaptureRetry();
+  }
+}
+
+void ClipboardViewer::RetryCapture() {
+  if (retriesLeft_ <= 0 || CaptureIfText()) return;
+  if (--retriesLeft_ > 0) services_.PostCaptureRetry();
+}
+
+void ClipboardViewer::PassOn(std::uint32_t sequence) {
+  if (FNextViewer == 0) return;
+  // A newer change can arrive while we wait in Send; it is passed on inside
+  // this one, and this one's mark comes back afterwards.
+  const bool wasPassingOn = passingOn_;
+  const std::uint32_t wasSequence = passingSequence_;
+  passingOn_ = true;
+  passingSequence_ = sequence;
+  services_.Send(FNextViewer, kDrawClipboardMessage, 0, 0);
+  passingOn_ = wasPassingOn;
+  passingSequence_ = wasSequence;
+}
+
+bool ClipboardViewer::CaptureIfText() {
+  if (!services_.IsTextAvailable() || services_.IsExcludedFromHistory()) return true;
+  return CaptureText();
 }
 
 void ClipboardViewer::WMChangeCBChain(WindowHandle removed, WindowHandle next) {
@@ -31,20 +62,22 @@ void ClipboardViewer::WMChangeCBChain(WindowHandle removed, WindowHandle next) {
   }
 }
 
-void ClipboardViewer::CaptureText() {
+bool ClipboardViewer::CaptureText() {
   std::string before = box1_.Text();
   box1_.Clear();
   if (!box1_.PasteFromClipboard()) {
     // Nothing was read: pushing the empty text now would record a change
     // that never happened, so the box gets back what it showed.
     box1_.SetText(before);
-    return;
+    return false;
   }
   const std::string pasted = box1_.Text();
   box1_.SetText(std::string(WithoutTrailingBlanks(pasted)));
   // Read back: what the box holds after the write is what the history gets.
   history_.SetNewClip(box1_.Text());
   history_.PushClip();
+  retriesLeft_ = 0;
+  return true;
 }
 
 }  // namespace picoron

@@ -22,9 +22,17 @@ class ClipboardChainServices {
   virtual WindowHandle SetClipboardViewer(WindowHandle self) = 0;
   virtual void ChangeClipboardChain(WindowHandle self, WindowHandle next) = 0;
   virtual bool IsTextAvailable() = 0;
-  // Delivers a message to `to` and returns once it has been handled.
+  // True when the clipboard's owner asks viewers not to record its content
+  // (password managers mark their texts so).
+  virtual bool IsExcludedFromHistory() = 0;
+  // Changes with every change of the clipboard's content.
+  virtual std::uint32_t ClipboardSequence() = 0;
+  // Delivers a message to `to`; returns once it has been handled, or once a
+  // bounded wait for a peer that does not answer is over.
   virtual void Send(WindowHandle to, unsigned message, std::uintptr_t wparam,
                     std::intptr_t lparam) = 0;
+  // Asks for RetryCapture to run from the message queue (not from a timer).
+  virtual void PostCaptureRetry() = 0;
 };
 
 // Entry box 1, through which every clipboard text is loaded.
@@ -55,17 +63,30 @@ class ClipboardViewer {
   void LeaveClipboardChain();
   void WMDrawClipboard();
   void WMChangeCBChain(WindowHandle removed, WindowHandle next);
+  // A capture that found the clipboard held open by another program, tried
+  // again once the notice has gone on; a few times at most.
+  void RetryCapture();
 
   WindowHandle NextViewer() const { return FNextViewer; }
 
+  static constexpr int kCaptureRetries = 25;
+
  private:
-  void CaptureText();
+  // False when the clipboard could not be read at all.
+  bool CaptureIfText();
+  bool CaptureText();
+  void PassOn(std::uint32_t sequence);
 
   ClipboardChainServices& services_;
   PasteBox& box1_;
   History& history_;
   WindowHandle self_ = 0;
   WindowHandle FNextViewer = 0;
+  // The change being passed on, so that a chain that loops back here is not
+  // followed round again.
+  bool passingOn_ = false;
+  std::uint32_t passingSequence_ = 0;
+  int retriesLeft_ = 0;
 };
 
 }  // namespace picoron

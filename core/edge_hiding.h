@@ -2,15 +2,11 @@
 
 #include <optional>
 
+#include "geometry.h"
+
 namespace picoron {
 
 inline constexpr int kLockedHeight = 209;
-
-// A rectangle in window coordinates; right and bottom lie outside it.
-struct Rect {
-  int left, top, right, bottom;
-  bool operator==(const Rect&) const = default;
-};
 
 // Where the collapsed window's strip lies. It is the first column of the
 // client area, so that a pointer over it reaches the form itself (the child
@@ -18,7 +14,7 @@ struct Rect {
 // at the screen's left edge the window is moved so that this column is
 // screen column 0.
 struct Strip {
-  Rect rect;      // one column wide, 150 rows tall
+  Rect rect;      // in window coordinates: one column wide, 150 rows tall
   int edgeLeft;   // the window's Left that puts the strip on screen column 0
   bool operator==(const Strip&) const = default;
 };

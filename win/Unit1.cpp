@@ -3,6 +3,7 @@
 #include "entry_actions.h"
 #include "history_file.h"
 #include "history_saving.h"
+#include "screen_placement.h"
 #include "Unit2.h"
 #include "ui/text.h"
 
@@ -13,6 +14,8 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
+// Posted to the main window to capture again after the clipboard was busy.
+constexpr UINT kRetryCaptureMessage = WM_APP + 1;
 constexpr FormDesign kDesign{"ピコロン～Ver1.0", {192, 114, 297, 209}, {289, 175}, true};
 constexpr int kButtonWidth = 23;
 constexpr int kButtonHeight = 18;
@@ -27,7 +30,8 @@ int RowTop(int row) { return 8 + 24 * (row - 1); }
 
 }  // namespace
 
-TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
+TForm1::TForm1(TApplication& application)
+    : TForm(application, kDesign), chain_(reinterpret_cast<WindowHandle>(Handle()), kRetryCaptureMessage) {
   const auto copyButton = [this](int left, int row, unsigned anchors) {
     TSpeedButton* button = Add<TSpeedButton>(Bounds{left, RowTop(row), kButtonWidth, kButtonHeight}, anchors, "・");
     button->SetHint(AnsiFromUtf8("コピー"));
@@ -91,6 +95,7 @@ TForm1::TForm1(TApplication& application) : TForm(application, kDesign) {
   OnClose = [this](TCloseAction& action) { FormClose(action); };
   BindMessage(WM_DRAWCLIPBOARD, [this](WPARAM w, LPARAM l) { WMDrawClipboard(w, l); });
   BindMessage(WM_CHANGECBCHAIN, [this](WPARAM w, LPARAM l) { WMChangeCBChain(w, l); });
+  BindMessage(kRetryCaptureMessage, [this](WPARAM, LPARAM) { viewer_->RetryCapture(); });
 }
 
 void TForm1::FormCreate() {
@@ -98,6 +103,7 @@ void TForm1::FormCreate() {
   FormGeometry geometry(*Form1);
   ToggleState hide(*Form1->SpeedButton15);
   ReadMainSettings(settings_, geometry, hide);
+  KeepReachable(*Form1);
   Application->OnDeactivate = [this] { AppDeactivate(); };
 }
 

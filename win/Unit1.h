@@ -75,7 +75,7 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
   bool FHidden = false;
   HRGN FRegion = nullptr;  // the last region handed over; never ours to delete
   picoron::Win32SettingsFile settings_;
-  picoron::Win32ClipboardChain chain_;
+  picoron::Win32ClipboardChain chain_;  // after TForm, whose window it posts to
   picoron::History history_{*this};
   std::unique_ptr<picoron::ClipboardViewer> viewer_;  // needs Memo1, made after it
 };

@@ -1,6 +1,7 @@
 #include "Unit2.h"
 
 #include "entry_actions.h"
+#include "screen_placement.h"
 #include "settings.h"
 #include "ui/text.h"
 #include "whole_file.h"
@@ -32,6 +33,7 @@ TForm2::TForm2(TApplication& application) : TForm(application, kDesign) {
 void TForm2::FormCreate() {
   FormGeometry geometry(*Form2);
   ReadEditorSettings(settings_, geometry);
+  KeepReachable(*Form2);
 }
 
 void TForm2::SpeedButton1Click(TComponent&) {

@@ -1,5 +1,6 @@
 #include "clipboard_chain.h"
 
+#include "ui/handles.h"
 #include "ui/win32.h"
 
 namespace picoron {
@@ -19,8 +20,26 @@ void Win32ClipboardChain::ChangeClipboardChain(WindowHandle self, WindowHandle n
 
 bool Win32ClipboardChain::IsTextAvailable() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
-void Win32ClipboardChain::Send(WindowHandle to, unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
-  SendMessageA(ToHwnd(to), message, wparam, lparam);
+bool Win32ClipboardChain::IsExcludedFromHistory() {
+  // The formats by which clipboard owners ask history tools to keep away.
+  static const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+  static const UINT ignore = RegisterClipboardFormatA("Clipboard Viewer Ignore");
+  static const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+  if (IsClipboardFormatAvailable(exclude) || IsClipboardFormatAvailable(ignore)) return true;
+  if (!IsClipboardFormatAvailable(history)) return false;
+  ui::ClipboardSession session(nullptr);
+  if (!session.IsOpen()) return false;
+  ui::GlobalLockGuard flag(GetClipboardData(history));
+  return flag.size() >= sizeof(DWORD) && *static_cast<const DWORD*>(flag.data()) == 0;
 }
+
+std::uint32_t Win32ClipboardChain::ClipboardSequence() { return GetClipboardSequenceNumber(); }
+
+void Win32ClipboardChain::Send(WindowHandle to, unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(ToHwnd(to), message, wparam, lparam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+}
+
+void Win32ClipboardChain::PostCaptureRetry() { PostMessageW(ToHwnd(self_), retryMessage_, 0, 0); }
 
 }  // namespace picoron

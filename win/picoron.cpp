@@ -2,12 +2,14 @@
 
 #include "Unit1.h"
 #include "Unit2.h"
+#include "hardening.h"
 #include "ui/application.h"
 #include "ui/text.h"
 
 using picoron::ui::Application;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  picoron::HardenDllSearch();
   try {
     picoron::ui::TApplication application;
     Application->Initialize();

@@ -48,6 +48,7 @@ class ClipboardViewerTest : public ::testing::Test {
   void Notice(bool hasText, const std::string& text = "") {
     services.hasText = hasText;
     clipboard = text;
+    ++services.sequence;
     viewer.WMDrawClipboard();
   }
 
@@ -105,7 +106,7 @@ TEST_F(ClipboardViewerTest, AnnouncedTextThatPastesNothingPushesTheEmptyText) {
   EXPECT_EQ(history.Entry(2), "T1");
 }
 
-TEST_F(ClipboardViewerTest, UnreadableClipboardPushesNothingAndRestoresBox1) {
+TEST_F(ClipboardViewerTest, BusyClipboardPushesNothingAndIsTriedAgainAfterThePassOn) {
   Join(kNext);
   Notice(true, "T1");
   view.texts[0] = "typed";
@@ -114,6 +115,66 @@ TEST_F(ClipboardViewerTest, UnreadableClipboardPushesNothingAndRestoresBox1) {
   EXPECT_EQ(view.texts[0], "typed");
   EXPECT_EQ(history.Entry(1), "T1");
   EXPECT_EQ(history.Entry(2), "");
+  EXPECT_EQ(services.sent.size(), 2u);
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(log[log.size() - 2], "send");
+  EXPECT_EQ(log.back(), "post retry");
+
+  box1.busy = false;  // the other program let go
+  viewer.RetryCapture();
+  EXPECT_EQ(history.Entry(1), "T2");
+  EXPECT_EQ(services.retriesPosted, 1);
+  viewer.RetryCapture();  // a stale retry changes nothing
+  EXPECT_EQ(history.Entry(2), "T1");
+}
+
+TEST_F(ClipboardViewerTest, RetriesStopAfterABoundedNumber) {
+  Join(0);
+  box1.busy = true;
+  Notice(true, "T1");
+  for (int i = 0; i < 100 && services.retriesPosted > 0; ++i) {
+    const int posted = services.retriesPosted;
+    viewer.RetryCapture();
+    if (services.retriesPosted == posted) break;
+  }
+  EXPECT_EQ(services.retriesPosted, ClipboardViewer::kCaptureRetries);
+  EXPECT_EQ(history.Entry(1), "");
+}
+
+TEST_F(ClipboardViewerTest, ExcludedTextIsNotRecordedButPassedOn) {
+  Join(kNext);
+  Notice(true, "T1");
+  services.excluded = true;
+  Notice(true, "secret");
+  EXPECT_EQ(view.texts[0], "T1");
+  EXPECT_EQ(history.Entry(1), "T1");
+  EXPECT_EQ(services.sent.size(), 2u);
+  EXPECT_EQ(services.retriesPosted, 0);
+}
+
+TEST_F(ClipboardViewerTest, AChainThatLoopsBackIsNotFollowedRound) {
+  Join(kNext);
+  int reentries = 0;
+  services.onSend = [&] {
+    if (++reentries < 50) viewer.WMDrawClipboard();  // the next viewer's next is us again
+  };
+  Notice(true, "T1");
+  EXPECT_EQ(reentries, 1);
+  EXPECT_EQ(services.sent.size(), 1u);
+  EXPECT_EQ(history.Entry(1), "T1");
+}
+
+TEST_F(ClipboardViewerTest, ANewerChangeArrivingDuringThePassOnIsCapturedAndPassedOn) {
+  Join(kNext);
+  bool once = true;
+  services.onSend = [&] {
+    if (!once) return;
+    once = false;
+    Notice(true, "T2");  // the clipboard changed again while we waited
+  };
+  Notice(true, "T1");
+  EXPECT_EQ(history.Entry(1), "T2");
+  EXPECT_EQ(history.Entry(2), "T1");
   EXPECT_EQ(services.sent.size(), 2u);
 }
 

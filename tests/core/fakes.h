@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,13 +94,24 @@ class FakeChainServices : public ClipboardChainServices {
     left.push_back({self, next});
   }
   bool IsTextAvailable() override { return hasText; }
+  bool IsExcludedFromHistory() override { return excluded; }
+  std::uint32_t ClipboardSequence() override { return sequence; }
   void Send(WindowHandle to, unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override {
     sent.push_back({to, message, wparam, lparam});
     if (log_) log_->push_back("send");
+    if (onSend) onSend();
+  }
+  void PostCaptureRetry() override {
+    ++retriesPosted;
+    if (log_) log_->push_back("post retry");
   }
 
   WindowHandle formerHead = 0;
   bool hasText = false;
+  bool excluded = false;
+  std::uint32_t sequence = 0;
+  int retriesPosted = 0;
+  std::function<void()> onSend;  // what the next viewer does with a message
   WindowHandle joined = 0;
   std::vector<std::pair<WindowHandle, WindowHandle>> left;  // (self, next) of each leave
   std::vector<SentMessage> sent;

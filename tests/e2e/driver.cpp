@@ -73,10 +73,13 @@ LRESULT CALLBACK ChainWindow::WndProc(HWND window, UINT message, WPARAM wparam, 
   auto* self = reinterpret_cast<ChainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wparam, lparam);
   switch (message) {
-    case WM_DRAWCLIPBOARD:
+    case WM_DRAWCLIPBOARD: {
       ++self->draws;
+      const bool holding = self->holdClipboardWhilePassingOn && OpenClipboard(window);
       if (self->next_) SendMessageW(self->next_, message, wparam, lparam);
+      if (holding) CloseClipboard();
       return 0;
+    }
     case WM_CHANGECBCHAIN:
       self->chainChanges.emplace_back(wparam, lparam);
       if (reinterpret_cast<HWND>(wparam) == self->next_) {
@@ -101,14 +104,26 @@ void RemoveSettingsFile() {
   RemoveDirectoryW(Picoron::SettingsPath().c_str());
 }
 
-void SetClipboardText(const std::string& text) {
+namespace {
+
+void PutOnClipboard(UINT format, const void* data, size_t size) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+  if (size) {
+    memcpy(GlobalLock(memory), data, size);
+    GlobalUnlock(memory);
+  }
+  if (!SetClipboardData(format, memory)) GlobalFree(memory);
+}
+
+}  // namespace
+
+void SetClipboardText(const std::string& text) { SetClipboardTextMarked(text, nullptr, nullptr); }
+
+void SetClipboardTextMarked(const std::string& text, const char* format, const DWORD* value) {
   OpenClipboardOrThrow();
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  char* bytes = static_cast<char*>(GlobalLock(memory));
-  memcpy(bytes, text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+  PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
+  if (format) PutOnClipboard(RegisterClipboardFormatA(format), value, value ? sizeof *value : 0);
   CloseClipboard();
 }
 

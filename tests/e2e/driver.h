@@ -29,6 +29,10 @@ class ChainWindow {
   ChainWindow& operator=(const ChainWindow&) = delete;
 
   HWND Handle() const { return handle_; }
+  // Misbehaviour on request: pass notices on to `next` whatever the chain says.
+  void LinkTo(HWND next) { next_ = next; }
+  // Misbehaviour on request: keep the clipboard open while passing a notice on.
+  bool holdClipboardWhilePassingOn = false;
   int draws = 0;
   std::vector<std::pair<WPARAM, LPARAM>> chainChanges;
 
@@ -45,6 +49,8 @@ void EmptyTheClipboard();
 void RemoveSettingsFile();
 // Puts an ANSI text on the clipboard as CF_TEXT.
 void SetClipboardText(const std::string& text);
+// The same, with a registered format beside it: empty, or holding a DWORD.
+void SetClipboardTextMarked(const std::string& text, const char* format, const DWORD* value);
 std::string ClipboardText();
 
 // picoron.exe started by the test and closed (or ended) when it goes.
