@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace picoron {
@@ -30,5 +31,13 @@ namespace picoron {
 
 // What a tool tip shows of a hint: the part before the first "|".
 inline std::string_view ToolTipText(std::string_view hint) { return hint.substr(0, hint.find('|')); }
+
+// A tool tip lays out all of its text each time it shows, and a very long
+// entry would fill the screen anyway: it shows the beginning, at most this
+// many bytes or lines, ending with "…". The bytes stay under the 1024
+// characters that a tool tip control keeps of a text.
+inline constexpr size_t kToolTipMaxBytes = 1000;
+inline constexpr int kToolTipMaxLines = 30;
+std::string ToolTipPreview(std::string_view text);
 
 }  // namespace picoron

@@ -26,6 +26,10 @@ constexpr int kLeftButtonLeft = 16;
 constexpr int kRightButtonLeft = 249;
 constexpr int kBottomRowTop = 152;
 
+// What an entry box's EDIT control is given of a longer entry: far more than
+// one line shows, little enough that writing it costs a few milliseconds.
+constexpr size_t kEntryDisplayLimit = 16 * 1024;
+
 int RowTop(int row) { return 8 + 24 * (row - 1); }
 
 }  // namespace
@@ -66,7 +70,7 @@ TForm1::TForm1(TApplication& application)
   // in a line's length, and a one-line box shows the same start either way.
   const auto entryBox = [this](int row) {
     TMemo* box = Add<TMemo>(Bounds{kBoxLeft, RowTop(row), kBoxWidth, kBoxHeight}, akLeft | akTop | akRight,
-                            MemoStyle{false, false, true});
+                            MemoStyle{false, false, true, kEntryDisplayLimit});
     box->OnKeyPress = [this](TComponent& sender, char& key) { Memo1KeyPress(sender, key); };
     box->OnDblClick = [this](TComponent& sender) { Memo1DblClick(sender); };
     return box;

@@ -70,5 +70,30 @@ TEST(ToolTipText, ShowsThePartBeforeTheFirstBar) {
   EXPECT_EQ(ToolTipText("|b"), "");
 }
 
+TEST(ToolTipPreview, ShortTextsShowWhole) {
+  EXPECT_EQ(ToolTipPreview("line 1\r\nline 2"), "line 1\r\nline 2");
+  const std::string exactlyAtTheBound(kToolTipMaxBytes, 'x');
+  EXPECT_EQ(ToolTipPreview(exactlyAtTheBound), exactlyAtTheBound);
+}
+
+TEST(ToolTipPreview, LongTextsShowTheirBeginningAndAnEllipsis) {
+  const std::string longLine(3 * kToolTipMaxBytes, 'x');
+  EXPECT_EQ(ToolTipPreview(longLine), std::string(kToolTipMaxBytes, 'x') + "\x81\x63");
+
+  std::string manyLines;
+  for (int i = 0; i < 100; ++i) manyLines += "line\r\n";
+  std::string thirty;
+  for (int i = 0; i < kToolTipMaxLines; ++i) thirty += "line\r\n";
+  thirty.erase(thirty.size() - 2);
+  EXPECT_EQ(ToolTipPreview(manyLines), thirty + "\x81\x63");
+}
+
+TEST(ToolTipPreview, NeverCutsADoubleByteCharacter) {
+  std::string text = "x" + std::string(3000, '\0');
+  for (size_t i = 1; i < text.size(); i += 2) text.replace(i, 2, "\x82\xa0");  // あ
+  const std::string preview = ToolTipPreview(text);
+  EXPECT_EQ(preview.size(), 1 + 998 + 2u);  // 499 whole characters after the x, then "…"
+}
+
 }  // namespace
 }  // namespace picoron

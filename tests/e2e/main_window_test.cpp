@@ -133,7 +133,51 @@ TEST_F(PicoronTest, LargeTextIsCapturedWhole) {
   std::string large(200000, 'x');
   for (size_t i = 0; i < large.size(); i += 1000) large[i] = static_cast<char>('a' + (i / 1000) % 26);
   Copy(large);
-  EXPECT_EQ(picoron.BoxText(1), large);
+  EXPECT_TRUE(picoron.BoxText(1) == large);  // (not EXPECT_EQ: a failure would print 200 KB)
+}
+
+// Longer than an entry box's EDIT control is given to show.
+std::string LongText() {
+  std::string text(300000, 'x');
+  for (size_t i = 0; i < text.size(); i += 1000) text[i] = static_cast<char>('a' + (i / 1000) % 26);
+  return text;
+}
+
+TEST_F(PicoronTest, ALongEntryIsCopiedWholeFromItsBox) {
+  const std::string text = LongText();
+  CopyAll({text, "T1"});
+  ExpectNoticeAfter([&] { ClickAt(picoron.CopyButton(2)); });
+  EXPECT_TRUE(ClipboardText() == text);  // (not EXPECT_EQ: a failure would print 300 KB)
+  EXPECT_TRUE(picoron.BoxText(1) == text);
+}
+
+TEST_F(PicoronTest, TypingIntoALongEntryChangesTheWholeText) {
+  const std::string text = LongText();
+  Copy(text);
+  ClickAt(picoron.Box(1));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == picoron.Main(); }));
+  PressKey('Q');
+  ASSERT_TRUE(WaitUntil([&] { return picoron.BoxText(1).size() == text.size() + 1; }));
+  // The letter went in where the click put the caret, and nothing was lost.
+  std::string typed = picoron.BoxText(1);
+  const size_t at = typed.find('q');
+  ASSERT_NE(at, std::string::npos);
+  typed.erase(at, 1);
+  EXPECT_TRUE(typed == text);
+}
+
+TEST_F(PicoronTest, ALongEntrysToolTipShowsItsBeginning) {
+  const std::string text = LongText();
+  Copy(text);
+  ClickAt(picoron.Box(1));
+  std::wstring tip;
+  ASSERT_TRUE(WaitUntil([&] {
+    tip = VisibleToolTipText(picoron.ProcessId());
+    return !tip.empty();
+  }));
+  EXPECT_EQ(tip.substr(0, 10), L"axxxxxxxxx");
+  EXPECT_EQ(tip.back(), L'…');
+  EXPECT_LT(tip.size(), 3000u);
 }
 
 class EntryActionsTest : public PicoronTest {

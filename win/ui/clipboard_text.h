@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "win32.h"
 
@@ -12,5 +13,9 @@ namespace picoron::ui {
 // manager does, whenever it imports an X selection), so opening is retried
 // briefly; nullopt when it stayed busy all that time.
 std::optional<std::string> ReadClipboardText(HWND owner);
+
+// Puts a text on the clipboard as CF_TEXT, as the EDIT control's copy does;
+// false when the clipboard stayed busy.
+bool WriteClipboardText(HWND owner, std::string_view text);
 
 }  // namespace picoron::ui

@@ -156,7 +156,7 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 
 void TControl::SetHint(const std::string& hint) {
   hint_ = hint;
-  Owner().Hints().SetText(handle_, std::string(ToolTipText(hint_)));
+  Owner().Hints().SetText(handle_, ToolTipPreview(ToolTipText(hint_)));
 }
 
 void TControl::Realign(int clientWidth, int clientHeight) {

@@ -1,0 +1,140 @@
+// Capture latency under Wine, by the chain-tail method: this program's window
+// joins the clipboard viewer chain first, the viewer under test after it, so
+// the notice reaches this window only once the viewer has captured the text
+// and passed the notice on. Measured from the moment the clipboard is closed
+// after setting a text to that notice, for picoron and for a minimal viewer
+// of ours in the same run.
+//   capture_bench latency        latency by text size, median of many runs
+//   capture_bench big-entries    small captures while 1 MB and 10 MB entries
+//                                sit in picoron's history (and fall out of it)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+std::string TextOf(size_t size, int variant) {
+  std::string text(size, 'a');
+  for (size_t i = 0; i < size; i += 61) text[i] = static_cast<char>('a' + (i / 61 + variant) % 26);
+  if (size > 0) text[0] = static_cast<char>('A' + variant % 26);
+  return text;
+}
+
+// One capture: set the text, wait for the notice at the tail of the chain.
+double Capture(e2e::ChainWindow& tail, const std::string& text) {
+  const int before = tail.draws;
+  e2e::SetClipboardText(text);
+  const auto closed = Clock::now();
+  if (!e2e::WaitUntil([&] { return tail.draws > before; }, std::chrono::seconds(120))) return -1;
+  return Milliseconds(Clock::now() - closed);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Starts a viewer program after the tail joined, so it sits before the tail.
+PROCESS_INFORMATION Start(const std::wstring& exe) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  return process;
+}
+
+void Stop(PROCESS_INFORMATION& process, const wchar_t* windowClass) {
+  DWORD pid = process.dwProcessId;
+  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid) PostMessageW(w, WM_CLOSE, 0, 0);
+  }
+  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+bool WaitForWindow(const PROCESS_INFORMATION& process, const wchar_t* windowClass) {
+  return e2e::WaitUntil([&] {
+    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+         w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(w, &owner);
+      if (owner == process.dwProcessId && IsWindowVisible(w)) return true;
+    }
+    return false;
+  });
+}
+
+struct Viewer {
+  const char* name;
+  std::wstring exe;
+  const wchar_t* windowClass;
+};
+
+std::wstring Beside(const wchar_t* file) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path = self;
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + file;
+}
+
+int Latency() {
+  const std::vector<size_t> sizes = {10, 10'000, 100'000, 1'000'000, 10'000'000};
+  const std::vector<Viewer> viewers = {{"baseline", Beside(L"baseline_viewer.exe"), L"PicoronBaselineViewer"},
+                                       {"picoron", L"" PICORON_EXE, L"PicoronForm"}};
+  std::printf("%-10s %10s %8s %12s\n", "viewer", "bytes", "runs", "median ms");
+  std::vector<std::vector<double>> medians(viewers.size());
+  for (size_t v = 0; v < viewers.size(); ++v) {
+    e2e::RemoveSettingsFile();
+    e2e::ChainWindow tail;
+    PROCESS_INFORMATION process = Start(viewers[v].exe);
+    if (!WaitForWindow(process, viewers[v].windowClass)) return 1;
+    for (size_t size : sizes) {
+      const int runs = size >= 10'000'000 ? 5 : 21;
+      std::vector<double> times;
+      for (int run = 0; run < runs; ++run) times.push_back(Capture(tail, TextOf(size, run)));
+      medians[v].push_back(Median(times));
+      std::printf("%-10s %10zu %8d %12.1f\n", viewers[v].name, size, runs, medians[v].back());
+    }
+    Stop(process, viewers[v].windowClass);
+  }
+  std::printf("\n%10s %12s\n", "bytes", "picoron / baseline");
+  for (size_t i = 0; i < sizes.size(); ++i) std::printf("%10zu %12.2f\n", sizes[i], medians[1][i] / medians[0][i]);
+  return 0;
+}
+
+int BigEntries() {
+  e2e::RemoveSettingsFile();
+  e2e::ChainWindow tail;
+  PROCESS_INFORMATION process = Start(L"" PICORON_EXE);
+  if (!WaitForWindow(process, L"PicoronForm")) return 1;
+  for (size_t big : {1'000'000u, 10'000'000u}) {
+    std::printf("capture of a %zu-byte text: %.1f ms\n", big, Capture(tail, TextOf(big, 99)));
+    // Six small captures push the big entry down one box at a time and out.
+    for (int i = 0; i < 7; ++i) std::printf("  small capture %d: %.1f ms\n", i + 1, Capture(tail, TextOf(20, i)));
+  }
+  Stop(process, L"PicoronForm");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "latency";
+  if (mode == "latency") return Latency();
+  if (mode == "big-entries") return BigEntries();
+  std::fprintf(stderr, "usage: capture_bench latency | big-entries\n");
+  return 2;
+}
