@@ -9,5 +9,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/${PICORON_MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# The exe must run on a bare Windows: no MinGW runtime DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# The exe must run on a bare Windows: no MinGW runtime DLLs beside it. The
+# static C++ runtime is most of its size, so the linker drops every function
+# nothing calls (and the top-level CMakeLists builds for size).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")

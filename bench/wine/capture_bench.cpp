@@ -7,6 +7,10 @@
 //   capture_bench latency        latency by text size, median of many runs
 //   capture_bench big-entries    small captures while 1 MB and 10 MB entries
 //                                sit in picoron's history (and fall out of it)
+//   capture_bench memory         private bytes: idle, after six 10 MB captures,
+//                                and along 100,000 small captures
+//   capture_bench startup        process start to visible main window, against
+//                                a minimal program that shows one window
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +18,9 @@
 #include <vector>
 
 #include "driver.h"
+
+// After <windows.h>, which driver.h brings.
+#include <psapi.h>
 
 namespace {
 
@@ -129,12 +136,81 @@ int BigEntries() {
   return 0;
 }
 
+double PrivateMegabytes(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  return counters.PrivateUsage / 1e6;
+}
+
+int Memory() {
+  e2e::RemoveSettingsFile();
+  e2e::ChainWindow tail;
+  PROCESS_INFORMATION process = Start(L"" PICORON_EXE);
+  if (!WaitForWindow(process, L"PicoronForm")) return 1;
+  const double idle = PrivateMegabytes(process.hProcess);
+  std::printf("idle: %.1f MB private\n", idle);
+  for (int i = 0; i < 6; ++i) Capture(tail, TextOf(10'000'000, i));
+  const double big = PrivateMegabytes(process.hProcess);
+  std::printf("after six 10 MB captures (60 MB held): %.1f MB private, %.2f bytes per held byte\n", big,
+              (big - idle) / 60.0);
+  for (int i = 6; i < 12; ++i) Capture(tail, TextOf(20, i));  // the big ones go to the archive
+  const double archived = PrivateMegabytes(process.hProcess);
+  std::printf("after they fell into the archive (60 MB archived): %.1f MB private, %.2f bytes per held byte\n",
+              archived, (archived - idle) / 60.0);
+  Stop(process, L"PicoronForm");
+
+  e2e::RemoveSettingsFile();
+  process = Start(L"" PICORON_EXE);
+  if (!WaitForWindow(process, L"PicoronForm")) return 1;
+  const double start = PrivateMegabytes(process.hProcess);
+  std::printf("\n%10s %12s %14s\n", "captures", "private MB", "archive bytes");
+  for (int i = 1; i <= 100'000; ++i) {
+    Capture(tail, "small text " + std::to_string(i));
+    if (i % 10'000 == 0) {
+      // Each capture pushes one 16-to-22-byte entry and CR LF into the archive.
+      const double archiveBytes = (i - 6) * (13.0 + std::to_string(i).size());
+      std::printf("%10d %12.1f %14.0f\n", i, PrivateMegabytes(process.hProcess), archiveBytes);
+    }
+  }
+  std::printf("idle at the start: %.1f MB\n", start);
+  Stop(process, L"PicoronForm");
+  return 0;
+}
+
+int Startup() {
+  const std::vector<Viewer> programs = {{"minimal", Beside(L"baseline_viewer.exe"), L"PicoronBaselineViewer"},
+                                        {"picoron", L"" PICORON_EXE, L"PicoronForm"}};
+  // Run by run in turn, so that whatever else loads the machine falls on both.
+  constexpr int kRuns = 21;
+  std::vector<std::vector<double>> times(programs.size());
+  for (int run = 0; run < kRuns; ++run) {
+    for (size_t p = 0; p < programs.size(); ++p) {
+      e2e::RemoveSettingsFile();
+      const auto started = Clock::now();
+      PROCESS_INFORMATION process = Start(programs[p].exe);
+      if (!WaitForWindow(process, programs[p].windowClass)) return 1;
+      times[p].push_back(Milliseconds(Clock::now() - started));
+      Stop(process, programs[p].windowClass);
+    }
+  }
+  std::vector<double> medians;
+  for (size_t p = 0; p < programs.size(); ++p) {
+    medians.push_back(Median(times[p]));
+    std::printf("%-8s start to visible window: median %.1f ms of %d\n", programs[p].name, medians.back(), kRuns);
+  }
+  std::printf("picoron / minimal: %.2f\n", medians[1] / medians[0]);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "latency";
   if (mode == "latency") return Latency();
   if (mode == "big-entries") return BigEntries();
-  std::fprintf(stderr, "usage: capture_bench latency | big-entries\n");
+  if (mode == "memory") return Memory();
+  if (mode == "startup") return Startup();
+  std::fprintf(stderr, "usage: capture_bench latency | big-entries | memory | startup\n");
   return 2;
 }

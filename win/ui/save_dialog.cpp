@@ -2,12 +2,31 @@
 
 #include <commdlg.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "application.h"
 #include "text.h"
 
 namespace picoron::ui {
+namespace {
+
+// The dialog's DLL, with all that it loads in turn, is taken in only when
+// the user first saves: imported, it would slow every start of picoron.
+using SaveFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+SaveFileNameFunction GetSaveFileNameFunction() {
+  static const auto function = [] {
+    const HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
+    return dialogs ? reinterpret_cast<SaveFileNameFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(dialogs, "GetSaveFileNameW")))
+                   : nullptr;
+  }();
+  if (!function) throw std::runtime_error("comdlg32.dll cannot be loaded");
+  return function;
+}
+
+}  // namespace
 
 void TSaveDialog::SetFileName(const std::string& name) { fileName_ = Widen(name); }
 
@@ -33,7 +52,7 @@ bool TSaveDialog::Execute() {
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrDefExt = defaultExt.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return false;
+  if (!GetSaveFileNameFunction()(&dialog)) return false;
   fileName_ = file.data();
   return true;
 }
