@@ -2,13 +2,9 @@
 # Runs the benchmarks behind BENCHMARKS.md: the core's micro-benchmarks
 # natively, then capture latency, long entries, start-up and memory with the
 # real picoron.exe under Wine, and the size of the release exe. Prints the
-# figures; takes about half an hour, most of it the 100,000 captures.
+# figures; takes about twenty minutes, most of it the 30,000 small captures.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${PICORON_BUILD:-$ROOT/build}
-"$ROOT/tools/install-deps.sh"
-. "$ROOT/tools/build.sh"
-. "$ROOT/tools/wine-session.sh"
+. "$(dirname "$0")/common.sh"
 windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
 build_tree native
 

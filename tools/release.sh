@@ -2,10 +2,7 @@
 # Builds the release: picoron.exe for 32-bit Windows, stripped, in
 # build/release/, and reports its size.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${PICORON_BUILD:-$ROOT/build}
-"$ROOT/tools/install-deps.sh"
-. "$ROOT/tools/build.sh"
+. "$(dirname "$0")/common.sh"
 # The program alone: the release tree builds no test programs.
 windows_tree release-win32 i686 -DPICORON_GOOGLETEST_SOURCES=
 mkdir -p "$BUILD/release"

@@ -4,11 +4,7 @@
 # it starts a virtual one, puts three sample texts on the clipboard, saves a
 # screenshot of the window and says where it is.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${PICORON_BUILD:-$ROOT/build}
-"$ROOT/tools/install-deps.sh"
-. "$ROOT/tools/build.sh"
-. "$ROOT/tools/wine-session.sh"
+. "$(dirname "$0")/common.sh"
 windows_tree win64 x86_64
 exe=$BUILD/win64/win/picoron.exe
 

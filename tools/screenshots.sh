@@ -4,11 +4,7 @@
 # opened on an entry. Writes docs/main-window.png, docs/tool-tip.png and
 # docs/editor-window.png.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${PICORON_BUILD:-$ROOT/build}
-"$ROOT/tools/install-deps.sh"
-. "$ROOT/tools/build.sh"
-. "$ROOT/tools/wine-session.sh"
+. "$(dirname "$0")/common.sh"
 windows_tree win64 x86_64
 exe=$BUILD/win64/win/picoron.exe
 drive() { /usr/lib/wine/wine64 "$BUILD/win64/tests/e2e/drive_picoron.exe" "$@"; }

@@ -3,11 +3,7 @@
 # Windows trees, runs every test (the Windows ones under Wine on a virtual
 # display) and ends with one line: N passed, N failed.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=${PICORON_BUILD:-$ROOT/build}
-"$ROOT/tools/install-deps.sh"
-. "$ROOT/tools/build.sh"
-. "$ROOT/tools/wine-session.sh"
+. "$(dirname "$0")/common.sh"
 
 windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
 windows_tree win32 i686

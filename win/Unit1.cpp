@@ -26,9 +26,11 @@ constexpr int kLeftButtonLeft = 16;
 constexpr int kRightButtonLeft = 249;
 constexpr int kBottomRowTop = 152;
 
-// What an entry box's EDIT control is given of a longer entry: far more than
-// one line shows, little enough that writing it costs a few milliseconds.
-constexpr size_t kEntryDisplayLimit = 16 * 1024;
+// What an entry box's EDIT control is given of a longer entry while the box
+// is not in use: far more than its one line shows, little enough that every
+// capture can rewrite six boxes at once. A box that the user focuses gets the
+// whole text.
+constexpr size_t kEntryDisplayLimit = 1024;
 
 int RowTop(int row) { return 8 + 24 * (row - 1); }
 

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace e2e {
@@ -97,6 +99,11 @@ void EmptyTheClipboard() {
   OpenClipboardOrThrow();
   EmptyClipboard();
   CloseClipboard();
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 void RemoveSettingsFile() {

@@ -4,6 +4,7 @@
 // the clipboard viewer chain would.
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ class ChainWindow {
   HWND next_ = nullptr;
   bool joined_ = false;
 };
+
+// The bytes of a file; empty when there is none.
+std::string ReadFileBytes(const std::filesystem::path& path);
 
 void EmptyTheClipboard();
 // Removes picoron.ini, or a folder standing in its place, so that a test

@@ -22,10 +22,7 @@ namespace {
 
 constexpr RECT kStrip{4, 40, 5, 190};
 
-std::string Settings() {
-  std::ifstream file(std::filesystem::path(Picoron::SettingsPath()), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
+std::string Settings() { return ReadFileBytes(Picoron::SettingsPath()); }
 
 class EdgeTest : public ::testing::Test {
  protected:

@@ -8,19 +8,15 @@
 #include <iterator>
 #include <string>
 
-#include "driver.h"
+#include "fixture.h"
 
 namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public PicoronTest {
  protected:
   void SetUp() override {
     fs::remove_all(folder);
@@ -30,11 +26,6 @@ class EditorTest : public ::testing::Test {
     picoron.CloseAndWait();  // the dialog made the folder picoron's current one
     fs::remove_all(folder);
     RemoveSettingsFile();
-  }
-  void Copy(const std::string& text) {
-    const int before = tail.draws;
-    SetClipboardText(text);
-    ASSERT_TRUE(WaitUntil([&] { return tail.draws > before; }));
   }
   HWND Editor() const { return picoron.Editor(); }
   HWND EditorMemo() const { return GetDlgItem(Editor(), 102); }
@@ -46,9 +37,6 @@ class EditorTest : public ::testing::Test {
   }
 
   const fs::path folder = fs::path(Picoron::Folder()) / "e2e-editor";
-  ChainWindow tail;
-  bool fresh = (RemoveSettingsFile(), EmptyTheClipboard(), true);
-  Picoron picoron;
 };
 
 TEST_F(EditorTest, IsCreatedHiddenWithItsCaptionAndDesignedGeometry) {
@@ -83,7 +71,7 @@ TEST_F(EditorTest, SavesTheMemoTextByteForByte) {
     SendMessageA(EditorMemo(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     const fs::path path = folder / ("saved" + std::to_string(n++) + ".txt");
     ASSERT_TRUE(SaveThroughDialog(picoron, GetDlgItem(Editor(), 100), path.wstring()));
-    EXPECT_EQ(ReadFile(path), text);
+    EXPECT_EQ(ReadFileBytes(path), text);
   }
 }
 
@@ -91,7 +79,7 @@ TEST_F(EditorTest, AFileThatMayNotBeWrittenIsReported) {
   const char* unixPath = std::getenv("PICORON_E2E_LOCKED_FILE");
   if (!unixPath) GTEST_SKIP() << "no write-protected file was prepared";
   const fs::path locked = fs::path("Z:" + std::string(unixPath));
-  const std::string before = ReadFile(locked);
+  const std::string before = ReadFileBytes(locked);
   Copy("T1");
   Open(1);
   ASSERT_TRUE(SaveThroughDialog(picoron, GetDlgItem(Editor(), 100), locked.wstring()));
@@ -99,7 +87,7 @@ TEST_F(EditorTest, AFileThatMayNotBeWrittenIsReported) {
   ASSERT_NE(report.window, nullptr);
   EXPECT_EQ(report.text.rfind(L"ファイル ", 0), 0u);
   EXPECT_NE(report.text.find(L" を作成できません."), std::wstring::npos);
-  EXPECT_EQ(ReadFile(locked), before);
+  EXPECT_EQ(ReadFileBytes(locked), before);
 }
 
 TEST_F(EditorTest, CopyWithNothingSelectedMakesTheTrimmedTextEntry1) {
@@ -134,7 +122,7 @@ TEST_F(EditorTest, ClosingTheMainWindowEndsAllAndWritesTheEditorsGeometry) {
   Open(1);
   SetWindowPos(Editor(), nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(picoron.CloseAndWait());
-  const std::string settings = ReadFile(Picoron::SettingsPath());
+  const std::string settings = ReadFileBytes(Picoron::SettingsPath());
   EXPECT_NE(settings.find("[Editer]\r\nTop=80\r\nLeft=70\r\nHeight=298\r\nWidth=336\r\n"), std::string::npos)
       << settings;
 }

@@ -8,19 +8,15 @@
 #include <iterator>
 #include <string>
 
-#include "driver.h"
+#include "fixture.h"
 
 namespace e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
-class SaveTest : public ::testing::Test {
+class SaveTest : public PicoronTest {
  protected:
   void SetUp() override {
     fs::remove_all(folder);
@@ -33,11 +29,6 @@ class SaveTest : public ::testing::Test {
     fs::remove_all(folder);
   }
 
-  void Copy(const std::string& text) {
-    const int before = tail.draws;
-    SetClipboardText(text);
-    ASSERT_TRUE(WaitUntil([&] { return tail.draws > before; }));
-  }
   // Clicks the save button and waits for its dialog.
   HWND OpenSaveDialog() {
     ClickAt(picoron.Component(12));
@@ -48,9 +39,6 @@ class SaveTest : public ::testing::Test {
   }
 
   const fs::path folder = fs::path(Picoron::Folder()) / "e2e-saves";
-  ChainWindow tail;
-  bool fresh = (RemoveSettingsFile(), EmptyTheClipboard(), true);
-  Picoron picoron;
 };
 
 TEST_F(SaveTest, SuggestsTheTimeStampedNameAndWritesTheArchiveEveryTime) {
@@ -65,10 +53,10 @@ TEST_F(SaveTest, SuggestsTheTimeStampedNameAndWritesTheArchiveEveryTime) {
   EXPECT_EQ(suggested.size(), 10u);
   EXPECT_EQ(suggested.substr(0, 6), L"pr" + std::wstring(monthAndDay));
   AcceptSaveDialog(dialog, (folder / "history.txt").wstring());
-  ASSERT_TRUE(WaitUntil([&] { return ReadFile(folder / "history.txt") == "T1\r\nT2\r\nT3\r\n\r\n"; }));
+  ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(folder / "history.txt") == "T1\r\nT2\r\nT3\r\n\r\n"; }));
 
   SaveTo(folder / "history.txt");
-  EXPECT_EQ(ReadFile(folder / "history.txt"), "T1\r\nT2\r\nT3\r\nT1\r\nT2\r\nT3\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(folder / "history.txt"), "T1\r\nT2\r\nT3\r\nT1\r\nT2\r\nT3\r\n\r\n");
 }
 
 TEST_F(SaveTest, CancelWritesNothing) {
@@ -86,7 +74,7 @@ TEST_F(SaveTest, ALongerExistingFileHoldsOnlyTheNewContent) {
   std::ofstream(folder / "old.txt", std::ios::binary) << std::string(1000, 'z');
   Copy("T1");
   SaveTo(folder / "old.txt");
-  EXPECT_EQ(ReadFile(folder / "old.txt"), "T1\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(folder / "old.txt"), "T1\r\n\r\n");
 }
 
 TEST_F(SaveTest, TextsPushedOutWhileTheDialogIsOpenReachTheFile) {
@@ -98,7 +86,7 @@ TEST_F(SaveTest, TextsPushedOutWhileTheDialogIsOpenReachTheFile) {
   AcceptSaveDialog(dialog, (folder / "during.txt").wstring());
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   Sync(picoron.Main());
-  EXPECT_EQ(ReadFile(folder / "during.txt"), "T1\r\nT2\r\nT3\r\nT4\r\nT5\r\nT6\r\nT1\r\n\r\n");
+  EXPECT_EQ(ReadFileBytes(folder / "during.txt"), "T1\r\nT2\r\nT3\r\nT4\r\nT5\r\nT6\r\nT1\r\n\r\n");
 }
 
 TEST_F(SaveTest, AFileInAMissingFolderIsReportedByTheSystemsCode) {
@@ -121,13 +109,13 @@ TEST_F(SaveTest, AFileThatMayNotBeWrittenIsReportedAndKept) {
     CloseHandle(probe);
     GTEST_SKIP() << "no write-protected file was prepared";
   }
-  const std::string before = ReadFile(locked);
+  const std::string before = ReadFileBytes(locked);
   Copy("T1");
   SaveTo(locked);
   const MessageBoxSeen report = AcknowledgeMessageBox(picoron.ProcessId());
   ASSERT_NE(report.window, nullptr);
   EXPECT_EQ(report.text, L"ファイルへのアクセスが拒否されました.");
-  EXPECT_EQ(ReadFile(locked), before);
+  EXPECT_EQ(ReadFileBytes(locked), before);
 }
 
 }  // namespace

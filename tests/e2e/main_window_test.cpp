@@ -5,39 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "fixture.h"
 
 namespace e2e {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-class PicoronTest : public ::testing::Test {
- protected:
-  // Joined before picoron starts, so picoron becomes the head of the chain
-  // and this window its next viewer: a notice reaches it only after picoron
-  // has captured the change.
-  ChainWindow tail;
-  bool fresh = (RemoveSettingsFile(), EmptyTheClipboard(), true);
-  Picoron picoron;
-
-  // Puts a text on the clipboard and waits until picoron passed the notice on.
-  void Copy(const std::string& text) {
-    const int before = tail.draws;
-    SetClipboardText(text);
-    ASSERT_TRUE(WaitUntil([&] { return tail.draws > before; })) << "no notice passed on for " << text;
-  }
-  // Does something that should change the clipboard and waits for its notice.
-  template <class Action>
-  void ExpectNoticeAfter(Action action) {
-    const int before = tail.draws;
-    action();
-    ASSERT_TRUE(WaitUntil([&] { return tail.draws > before; }));
-  }
-  void CopyAll(const Texts& texts) {
-    for (const auto& text : texts) Copy(text);
-  }
-};
 
 TEST_F(PicoronTest, MainWindowHasItsCaptionStyleAndComponentsInOrder) {
   EXPECT_EQ(WindowTextW(picoron.Main()), L"ピコロン～Ver1.0");

@@ -16,10 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Settings() {
-  std::ifstream file(fs::path(Picoron::SettingsPath()), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
+std::string Settings() { return ReadFileBytes(Picoron::SettingsPath()); }
 
 void WriteSettings(const std::string& bytes) {
   std::ofstream(fs::path(Picoron::SettingsPath()), std::ios::binary) << bytes;

@@ -12,10 +12,7 @@
 namespace e2e {
 namespace {
 
-std::string ReadSettings() {
-  std::ifstream file(std::filesystem::path(Picoron::SettingsPath()), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
+std::string ReadSettings() { return ReadFileBytes(Picoron::SettingsPath()); }
 
 void WriteSettings(const std::string& bytes) {
   std::ofstream(std::filesystem::path(Picoron::SettingsPath()), std::ios::binary) << bytes;

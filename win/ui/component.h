@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "win32.h"
 
@@ -38,6 +39,9 @@ class TControl : public TComponent {
   const std::string& Hint() const { return hint_; }
   // The hint is ANSI text; its part before the first "|" is the tool tip.
   void SetHint(const std::string& hint);
+  // What the tool tip shows now, worked out when it is about to show; kept
+  // until it asks again.
+  const std::string& ToolTipTextNow();
 
   // Lays the control out for the form's current client size.
   void Realign(int clientWidth, int clientHeight);
@@ -57,6 +61,7 @@ class TControl : public TComponent {
   Bounds design_;
   unsigned anchors_;
   std::string hint_;
+  std::string toolTip_;  // ANSI, as the hint
 };
 
 using TNotifyEvent = std::function<void(TComponent& sender)>;

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <stdexcept>
@@ -115,6 +116,25 @@ void TForm::RealignControls() {
   }
 }
 
+bool TForm::AnswerToolTip(NMHDR& header) {
+  // A tool tip about to show asks for its control's text, in the character
+  // set of the tool tip window.
+  if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
+  for (auto& component : components_) {
+    auto* control = dynamic_cast<TControl*>(component.get());
+    if (!control || reinterpret_cast<UINT_PTR>(control->Handle()) != header.idFrom) continue;
+    const std::string& text = control->ToolTipTextNow();
+    if (header.code == TTN_GETDISPINFOA) {
+      reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = const_cast<char*>(text.c_str());
+    } else {
+      toolTipWide_ = WidenAnsi(text);
+      reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = toolTipWide_.data();
+    }
+    return true;
+  }
+  return false;
+}
+
 LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (!handle_) handle_ = window;
   if (destroying_) return DefWindowProcW(window, message, wparam, lparam);
@@ -136,6 +156,9 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_ACTIVATEAPP:
       Application->ActivationChanged(wparam != FALSE);
       break;
+    case WM_NOTIFY:
+      if (AnswerToolTip(*reinterpret_cast<NMHDR*>(lparam))) return 0;
+      break;
     case WM_ACTIVATE:
       // Keep the focused control, so that coming back restores it.
       if (LOWORD(wparam) == WA_INACTIVE) {
@@ -154,9 +177,11 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void TControl::SetHint(const std::string& hint) {
-  hint_ = hint;
-  Owner().Hints().SetText(handle_, ToolTipPreview(ToolTipText(hint_)));
+void TControl::SetHint(const std::string& hint) { hint_ = hint; }
+
+const std::string& TControl::ToolTipTextNow() {
+  toolTip_ = ToolTipPreview(ToolTipText(hint_));
+  return toolTip_;
 }
 
 void TControl::Realign(int clientWidth, int clientHeight) {

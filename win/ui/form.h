@@ -83,6 +83,7 @@ class TForm {
   RECT WindowRect() const;
   void Move(int left, int top, int width, int height);
   void RealignControls();
+  bool AnswerToolTip(NMHDR& header);
 
   HWND handle_ = nullptr;
   SIZE designClient_;
@@ -91,6 +92,7 @@ class TForm {
   std::vector<std::unique_ptr<TComponent>> components_;
   std::map<UINT, std::function<void(WPARAM, LPARAM)>> messageHandlers_;
   HWND lastFocus_ = nullptr;
+  std::wstring toolTipWide_;  // the text a Unicode tool tip was last given
   bool destroying_ = false;
 };
 

@@ -136,6 +136,7 @@ LRESULT TMemo::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
       case WM_SETTEXT:
         if (!showing_) whole_.reset();  // someone else's text replaces ours
         break;
+      case WM_SETFOCUS:
       case WM_PASTE:
       case WM_CUT:
       case WM_CLEAR:

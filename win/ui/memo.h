@@ -26,7 +26,8 @@ struct MemoStyle {
 // given 10 MB would hold the window for seconds at every write, to show no
 // more than its first line's start. The box still holds the whole text: it
 // reads, copies and answers WM_GETTEXT with it, and the moment the user
-// starts to change it, the control is given the whole text first.
+// focuses the box or starts to change it, the control is given the whole
+// text first.
 class TMemo : public TControl, public PasteBox, public CopySource {
  public:
   TMemo(TForm& owner, Bounds design, unsigned anchors, MemoStyle style);

@@ -38,15 +38,8 @@ ToolTips::~ToolTips() {
 
 void ToolTips::Add(HWND control) {
   TTTOOLINFOA tool = ToolFor(owner_, control);
-  char empty[] = "";
-  tool.lpszText = empty;
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
   SendMessageA(handle_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void ToolTips::SetText(HWND control, const std::string& ansiText) {
-  TTTOOLINFOA tool = ToolFor(owner_, control);
-  tool.lpszText = const_cast<char*>(ansiText.c_str());
-  SendMessageA(handle_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace picoron::ui

@@ -6,8 +6,10 @@
 
 namespace picoron::ui {
 
-// One tool tip control per form, with a tool for each control that has a
-// hint. It shows only while the application is active (no TTS_ALWAYSTIP).
+// One tool tip control per form, with a tool for each control. It asks the
+// form for a tool's text (TTN_GETDISPINFO) only when it is about to show it,
+// so changing a hint costs nothing; an empty text shows no tool tip. It
+// shows only while the application is active (no TTS_ALWAYSTIP).
 class ToolTips {
  public:
   ToolTips(HWND owner, HFONT font);
@@ -17,8 +19,6 @@ class ToolTips {
 
   HWND Handle() const { return handle_; }
   void Add(HWND control);
-  // An empty text shows no tool tip.
-  void SetText(HWND control, const std::string& ansiText);
 
  private:
   HWND owner_;
