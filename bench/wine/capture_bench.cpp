@@ -61,13 +61,7 @@ PROCESS_INFORMATION Start(const std::wstring& exe) {
 }
 
 void Stop(PROCESS_INFORMATION& process, const wchar_t* windowClass) {
-  DWORD pid = process.dwProcessId;
-  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
-       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid) PostMessageW(w, WM_CLOSE, 0, 0);
-  }
+  for (HWND window : e2e::ProcessWindows(process.dwProcessId, windowClass)) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -75,13 +69,8 @@ void Stop(PROCESS_INFORMATION& process, const wchar_t* windowClass) {
 
 bool WaitForWindow(const PROCESS_INFORMATION& process, const wchar_t* windowClass) {
   return e2e::WaitUntil([&] {
-    for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
-         w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == process.dwProcessId && IsWindowVisible(w)) return true;
-    }
-    return false;
+    const auto windows = e2e::ProcessWindows(process.dwProcessId, windowClass);
+    return std::any_of(windows.begin(), windows.end(), [](HWND window) { return IsWindowVisible(window) != FALSE; });
   });
 }
 

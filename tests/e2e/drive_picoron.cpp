@@ -20,11 +20,8 @@ int Fail(const char* what) {
 HWND FindEditor(HWND main) {
   DWORD pid = 0;
   GetWindowThreadProcessId(main, &pid);
-  for (HWND window = FindWindowExW(nullptr, nullptr, L"PicoronForm", nullptr); window;
-       window = FindWindowExW(nullptr, window, L"PicoronForm", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == pid && window != main) return window;
+  for (HWND window : e2e::ProcessWindows(pid, L"PicoronForm")) {
+    if (window != main) return window;
   }
   return nullptr;
 }

@@ -27,6 +27,17 @@ void OpenClipboardOrThrow() {
 
 }  // namespace
 
+std::vector<HWND> ProcessWindows(DWORD processId, const wchar_t* windowClass) {
+  std::vector<HWND> windows;
+  for (HWND window = FindWindowExW(nullptr, nullptr, windowClass, nullptr); window;
+       window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId) windows.push_back(window);
+  }
+  return windows;
+}
+
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline) {
   const auto end = std::chrono::steady_clock::now() + deadline;
   for (;;) {
@@ -168,23 +179,11 @@ Picoron::Picoron(Wait wait) {
 bool Picoron::WaitForMainWindow() {
   // Ready once its main window is visible: it joined the chain while created.
   return WaitUntil([this] {
-    main_ = nullptr;
-    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(this));
+    for (HWND window : ProcessWindows(process_.dwProcessId, L"PicoronForm")) {
+      if (IsWindowVisible(window)) main_ = window;
+    }
     return main_ != nullptr;
   });
-}
-
-BOOL CALLBACK Picoron::FindMainWindow(HWND window, LPARAM self) {
-  auto* picoron = reinterpret_cast<Picoron*>(self);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (pid != picoron->process_.dwProcessId || !IsWindowVisible(window) || std::wstring(name) != L"PicoronForm") {
-    return TRUE;
-  }
-  picoron->main_ = window;
-  return FALSE;
 }
 
 Picoron::~Picoron() {
@@ -201,31 +200,11 @@ bool Picoron::CloseAndWait() {
   return WaitUntil([this] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
 }
 
-namespace {
-
-struct EditorSearch {
-  DWORD processId;
-  HWND main;
-  HWND editor = nullptr;
-};
-
-BOOL CALLBACK TakeEditor(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<EditorSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (pid != search->processId || window == search->main || std::wstring(name) != L"PicoronForm") return TRUE;
-  search->editor = window;
-  return FALSE;
-}
-
-}  // namespace
-
 HWND Picoron::Editor() const {
-  EditorSearch search{process_.dwProcessId, main_};
-  EnumWindows(TakeEditor, reinterpret_cast<LPARAM>(&search));
-  return search.editor;
+  for (HWND window : ProcessWindows(process_.dwProcessId, L"PicoronForm")) {
+    if (window != main_) return window;
+  }
+  return nullptr;
 }
 
 HWND Picoron::Component(int place) const { return GetDlgItem(main_, 100 + place); }
@@ -251,42 +230,19 @@ std::wstring WindowTextW(HWND window) {
   return text;
 }
 
-namespace {
-
-struct ToolTipSearch {
-  DWORD processId;
-  std::wstring text;
-};
-
-BOOL CALLBACK TakeVisibleToolTip(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ToolTipSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (pid != search->processId || !IsWindowVisible(window) || _wcsicmp(name, L"tooltips_class32") != 0) return TRUE;
-  // Asked by message: GetWindowText across processes reads only the stored
-  // caption, while a tool tip answers WM_GETTEXT with the tip it shows.
-  wchar_t text[1024] = {};
-  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-  search->text = text;
-  return FALSE;
-}
-
-}  // namespace
-
 std::wstring VisibleToolTipText(DWORD processId) {
-  ToolTipSearch search{processId, {}};
-  EnumWindows(TakeVisibleToolTip, reinterpret_cast<LPARAM>(&search));
-  return search.text;
+  for (HWND window : ProcessWindows(processId, L"tooltips_class32")) {
+    if (!IsWindowVisible(window)) continue;
+    // Asked by message: GetWindowText across processes reads only the stored
+    // caption, while a tool tip answers WM_GETTEXT with the tip it shows.
+    wchar_t text[1024] = {};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  return {};
 }
 
 namespace {
-
-struct MessageBoxSearch {
-  DWORD processId;
-  MessageBoxSeen seen;
-};
 
 BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
   wchar_t name[32] = {};
@@ -297,25 +253,18 @@ BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM param) {
   return TRUE;
 }
 
-BOOL CALLBACK TakeMessageBox(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MessageBoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t name[32] = {};
-  GetClassNameW(window, name, 32);
-  if (pid != search->processId || !IsWindowVisible(window) || std::wstring(name) != L"#32770") return TRUE;
-  search->seen.window = window;
-  search->seen.caption = WindowTextW(window);
-  EnumChildWindows(window, KeepLongestStatic, reinterpret_cast<LPARAM>(&search->seen));
-  return FALSE;
-}
-
 }  // namespace
 
 MessageBoxSeen FindMessageBox(DWORD processId) {
-  MessageBoxSearch search{processId, {}};
-  EnumWindows(TakeMessageBox, reinterpret_cast<LPARAM>(&search));
-  return search.seen;
+  MessageBoxSeen seen;
+  for (HWND window : ProcessWindows(processId, L"#32770")) {
+    if (!IsWindowVisible(window)) continue;
+    seen.window = window;
+    seen.caption = WindowTextW(window);
+    EnumChildWindows(window, KeepLongestStatic, reinterpret_cast<LPARAM>(&seen));
+    break;
+  }
+  return seen;
 }
 
 MessageBoxSeen AcknowledgeMessageBox(DWORD processId) {

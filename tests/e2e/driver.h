@@ -16,6 +16,9 @@ namespace e2e {
 using namespace std::chrono_literals;
 constexpr auto kDeadline = 10s;
 
+// The top-level windows, shown or hidden, of a process with a window class.
+std::vector<HWND> ProcessWindows(DWORD processId, const wchar_t* windowClass);
+
 // Pumps this thread's messages until `done` holds or the deadline passes.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = kDeadline);
 
@@ -87,7 +90,6 @@ class Picoron {
   bool CloseAndWait();
 
  private:
-  static BOOL CALLBACK FindMainWindow(HWND window, LPARAM self);
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;
 };
