@@ -4,6 +4,10 @@
 //   drive_picoron press-toggle      clicks the hide toggle, until it is down
 //   drive_picoron open-editor BOX   double-clicks entry box BOX, until the editor shows its text
 //   drive_picoron hover BOX         clicks entry box BOX and rests there, until its tool tip shows
+//   drive_picoron watch-box1        for each line "LENGTH PREFIX" on standard input, answers "ok"
+//                                   as soon as box 1 holds a text of that length and beginning
+//                                   (for bench/peer_latency.sh, which times it)
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -69,6 +73,28 @@ int main(int argc, char** argv) {
     GetWindowThreadProcessId(main, &pid);
     e2e::ClickAt(GetDlgItem(main, 114 + std::atoi(argv[2])));
     if (!e2e::WaitUntil([&] { return !e2e::VisibleToolTipText(pid).empty(); })) return Fail("no tool tip showed");
+    return 0;
+  }
+  if (command == "watch-box1") {
+    const HWND box1 = GetDlgItem(main, 115);
+    size_t length = 0;
+    char prefix[64] = {};
+    while (std::scanf("%zu %63s", &length, prefix) == 2) {
+      const std::string expected = prefix;
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+      bool held = false;
+      // A tight poll: the script times the answer, so it must not wait in
+      // slices of its own.
+      while (!held && std::chrono::steady_clock::now() < deadline) {
+        char start[64] = {};
+        held = static_cast<size_t>(SendMessageA(box1, WM_GETTEXTLENGTH, 0, 0)) == length &&
+               SendMessageA(box1, WM_GETTEXT, sizeof start, reinterpret_cast<LPARAM>(start)) > 0 &&
+               std::string(start).rfind(expected, 0) == 0;
+        if (!held) Sleep(1);
+      }
+      std::printf(held ? "ok\n" : "timeout\n");
+      std::fflush(stdout);
+    }
     return 0;
   }
   return Fail("unknown command");

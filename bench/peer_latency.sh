@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Capture latency of picoron against a peer, CopyQ, measured the same way for
+# both: from xclip setting the X clipboard to the text being in the tool's
+# history (picoron: entry box 1 holds it; CopyQ: `copyq read 0` returns it).
+# Each tool runs alone on a virtual display; medians in milliseconds. (The
+# loops write to files: a coprocess's descriptors do not reach a subshell.)
+set -euo pipefail
+. "$(dirname "$0")/../tools/common.sh"
+windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
+command -v copyq >/dev/null || { apt-get install -y -qq copyq >/dev/null; }
+
+work=$(mktemp -d)
+cleanup() {
+  copyq exit >/dev/null 2>&1 || true
+  stop_wine_session
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb
+wine_env "$BUILD/wine-bench-prefix"
+prepare_prefix
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# A text of SIZE bytes that begins with a PREFIX no earlier run used.
+make_text() { { printf '%s' "$2"; head -c "$(($1 > ${#2} ? $1 - ${#2} : 0))" /dev/zero | tr '\0' 'x'; } | head -c "$1" >"$3"; }
+runs_for() { if [ "$1" -ge 10000000 ]; then echo 5; else echo 21; fi; }
+sizes="10 10000 100000 1000000 10000000"
+
+echo "== picoron"
+window=$(start_picoron "$BUILD/win64/win/picoron.exe")
+coproc WATCH { /usr/lib/wine/wine64 "$BUILD/win64/tests/e2e/drive_picoron.exe" watch-box1 2>/dev/null; }
+for size in $sizes; do
+  for run in $(seq 1 "$(runs_for "$size")"); do
+    prefix="P${run}S${size}"
+    make_text "$size" "$prefix" "$work/text"
+    start=$(now_ms)
+    xclip -selection clipboard -i "$work/text" >/dev/null 2>&1  # it stays to serve the text
+    echo "$size $prefix" >&"${WATCH[1]}"
+    read -r answer <&"${WATCH[0]}"
+    [ "${answer%$'\r'}" = ok ] || { echo "picoron did not capture $size bytes" >&2; exit 1; }
+    echo $(($(now_ms) - start)) >>"$work/picoron-$size"
+  done
+  printf 'picoron %10s bytes: %6s ms\n' "$size" "$(median <"$work/picoron-$size")"
+done
+/usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+
+echo "== copyq $(copyq --version 2>/dev/null | head -n 1)"
+copyq >/dev/null 2>&1 &
+# Ready once its clipboard monitor has recorded a first text.
+ready=
+for _ in $(seq 1 300); do
+  xclip -selection clipboard -i <<<"copyq-ready" >/dev/null 2>&1
+  if [ "$(copyq read 0 2>/dev/null)" = "copyq-ready" ]; then ready=1; break; fi
+  sleep 0.1
+done
+if [ -z "$ready" ]; then
+  echo "CopyQ recorded no clipboard text on the virtual display within 30 s" >&2
+  exit 1
+fi
+for size in $sizes; do
+  for run in $(seq 1 "$(runs_for "$size")"); do
+    prefix="C${run}S${size}"
+    make_text "$size" "$prefix" "$work/text"
+    start=$(now_ms)
+    xclip -selection clipboard -i "$work/text" >/dev/null 2>&1  # it stays to serve the text
+    until [ "$(copyq read 0 2>/dev/null | head -c "${#prefix}")" = "$prefix" ]; do :; done
+    echo $(($(now_ms) - start)) >>"$work/copyq-$size"
+  done
+  printf 'copyq   %10s bytes: %6s ms\n' "$size" "$(median <"$work/copyq-$size")"
+done
