@@ -30,7 +30,6 @@ class History {
   History& operator=(const History&) = delete;
 
   void SetNewClip(std::string text) { FNewClip = std::move(text); }
-  const std::string& NewClip() const { return FNewClip; }
 
   // Puts the new clip on top: a text already present moves up from its first
   // place, a new one pushes entry 6 out (into the archive when it holds text).

@@ -33,14 +33,18 @@ void WriteWholeFile(const std::wstring& path, std::string_view bytes) {
   ui::KernelHandle file(
       CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) ThrowFileError(path, " を作成できません");
+  if (WriteBytes(file.get(), bytes) != 0) throw std::runtime_error("ストリームへの書き込みエラー");
+}
+
+unsigned WriteBytes(void* file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
-      throw std::runtime_error("ストリームへの書き込みエラー");
-    }
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr)) return GetLastError();
+    if (written == 0) return ERROR_DISK_FULL;
     bytes.remove_prefix(written);
   }
+  return 0;
 }
 
 }  // namespace picoron

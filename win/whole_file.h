@@ -14,4 +14,7 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path);
 // Creates the file, or empties it, and writes every byte, shared with nobody.
 void WriteWholeFile(const std::wstring& path, std::string_view bytes);
 
+// Writes every byte to an open file; 0, or the system's error code.
+unsigned WriteBytes(void* file, std::string_view bytes);
+
 }  // namespace picoron

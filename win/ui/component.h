@@ -36,7 +36,6 @@ struct Bounds {
 class TControl : public TComponent {
  public:
   HWND Handle() const { return handle_; }
-  const std::string& Hint() const { return hint_; }
   // The hint is ANSI text; its part before the first "|" is the tool tip.
   void SetHint(const std::string& hint);
   // What the tool tip shows now, worked out when it is about to show; kept

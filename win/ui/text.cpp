@@ -25,7 +25,6 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
 
 std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Utf8FromWide(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
-std::string Utf8FromAnsi(std::string_view ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
 std::string AnsiFromUtf8(std::string_view utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
 std::wstring WidenAnsi(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
 

@@ -9,7 +9,6 @@ namespace picoron::ui {
 std::wstring Widen(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
 // Entry texts and hints are bytes of the ANSI code page.
-std::string Utf8FromAnsi(std::string_view ansi);
 std::string AnsiFromUtf8(std::string_view utf8);
 std::wstring WidenAnsi(std::string_view ansi);
 
