@@ -9,7 +9,7 @@ namespace picoron {
 class CopySource {
  public:
   virtual ~CopySource() = default;
-  virtual int SelectionLength() const = 0;
+  virtual int SelectionLength() = 0;
   virtual void SelectAll() = 0;
   // Puts the selection on the clipboard.
   virtual void CopySelection() = 0;

@@ -185,6 +185,8 @@ void TForm1::Memo1KeyPress(TComponent& Sender, char& Key) { EnterRule(Key, stati
 
 void TForm1::WMDrawClipboard(WPARAM wparam, LPARAM lparam) {
   DefWindowProcW(Handle(), WM_DRAWCLIPBOARD, wparam, lparam);
+  // The boxes are shown once the notice has gone on.
+  const LaterHold hold(*this);
   viewer_->WMDrawClipboard();
 }
 

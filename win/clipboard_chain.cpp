@@ -1,5 +1,8 @@
 #include "clipboard_chain.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/handles.h"
 #include "ui/win32.h"
 
@@ -25,8 +28,18 @@ bool Win32ClipboardChain::IsExcludedFromHistory() {
   static const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
   static const UINT ignore = RegisterClipboardFormatA("Clipboard Viewer Ignore");
   static const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
-  if (IsClipboardFormatAvailable(exclude) || IsClipboardFormatAvailable(ignore)) return true;
-  if (!IsClipboardFormatAvailable(history)) return false;
+  // Asked once for the whole list: under Wine every query of a single format
+  // is a round trip to the server, and this runs on every capture.
+  std::vector<UINT> formats(64);
+  UINT count = 0;
+  while (!GetUpdatedClipboardFormats(formats.data(), static_cast<UINT>(formats.size()), &count) &&
+         GetLastError() == ERROR_INSUFFICIENT_BUFFER && formats.size() < 0x10000) {
+    formats.resize(formats.size() * 4);
+  }
+  formats.resize(count);
+  const auto offers = [&](UINT format) { return std::find(formats.begin(), formats.end(), format) != formats.end(); };
+  if (offers(exclude) || offers(ignore)) return true;
+  if (!offers(history)) return false;
   ui::ClipboardSession session(nullptr);
   if (!session.IsOpen()) return false;
   ui::GlobalLockGuard flag(GetClipboardData(history));

@@ -14,7 +14,7 @@ class FakeCopyBox : public CopySource {
  public:
   FakeCopyBox(std::string boxText, int selStart, int selLength)
       : text(std::move(boxText)), start(selStart), length(selLength) {}
-  int SelectionLength() const override { return length; }
+  int SelectionLength() override { return length; }
   void SelectAll() override {
     start = 0;
     length = static_cast<int>(text.size());

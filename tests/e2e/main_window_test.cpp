@@ -197,6 +197,30 @@ TEST_F(EntryActionsTest, ASelectionCopiesOnlyTheSelection) {
   EXPECT_EQ(picoron.BoxTexts(), (Texts{"T", "T1", "T2", "T3", "T4", "T5"}));
 }
 
+TEST_F(EntryActionsTest, EveryBoxComesToShowWhatItHolds) {
+  // Asked of each EDIT control itself: EM_LINELENGTH, unlike WM_GETTEXT, is
+  // not answered from the text the box keeps for itself.
+  CopyAll({"a", "bb", "ccc", "dddd", "eeeee", "ffffff"});
+  for (int box = 1; box <= 6; ++box) {
+    const auto held = static_cast<LRESULT>(picoron.BoxText(box).size());
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(picoron.Box(box), EM_LINELENGTH, 0, 0) == held; }))
+        << "box " << box << " holds " << held << " bytes";
+  }
+}
+
+TEST_F(EntryActionsTest, TypedTextIsTheBoxsTextUntilACaptureWritesOverIt) {
+  ClickAt(picoron.Box(3));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == picoron.Main(); }));
+  PressKey(VK_END);
+  PressKey('Q');
+  ASSERT_TRUE(WaitUntil([&] { return picoron.BoxText(3) == "T3q"; }));
+  DoubleClickAt(picoron.Box(3));
+  EXPECT_TRUE(WaitUntil([&] { return WindowTextA(GetDlgItem(picoron.Editor(), 102)) == "T3q"; }));
+  Copy("new");
+  EXPECT_EQ(picoron.BoxTexts(), (Texts{"new", "T1", "T2", "T3", "T4", "T5"}));
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(picoron.Box(3), EM_LINELENGTH, 0, 0) == 2; }));
+}
+
 TEST_F(EntryActionsTest, ClearLeavesBox1AndEmptiesTheOthers) {
   ClickAt(picoron.Component(13));
   ASSERT_TRUE(WaitUntil([&] { return picoron.BoxText(6).empty(); }));

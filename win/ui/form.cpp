@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <iterator>
 #include <stdexcept>
 
 #include "entry_actions.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"PicoronForm";
 constexpr wchar_t kFontName[] = L"\xff2d\xff33 \xff30\x30b4\x30b7\x30c3\x30af";  // ＭＳ Ｐゴシック
 constexpr int kFontHeight = -12;
+// Posted to a form to run the work queued with Later.
+constexpr UINT kLaterMessage = WM_APP + 0x40;
 
 void RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -98,6 +101,33 @@ void TForm::BindMessage(UINT message, std::function<void(WPARAM, LPARAM)> handle
   messageHandlers_[message] = std::move(handler);
 }
 
+void TForm::Later(std::function<void()> work) {
+  later_.push_back(std::move(work));
+  PostLaterIfDue();
+}
+
+void TForm::PostLaterIfDue() {
+  if (laterHolds_ > 0 || laterPosted_ || later_.empty()) return;
+  laterPosted_ = PostMessageW(handle_, kLaterMessage, 0, 0) != FALSE;
+}
+
+void TForm::RunLater() {
+  laterPosted_ = false;
+  // Taken out first: work queued while this runs gets a message of its own.
+  std::vector<std::function<void()>> work;
+  work.swap(later_);
+  for (auto step = work.begin(); step != work.end(); ++step) {
+    try {
+      (*step)();
+    } catch (...) {
+      // The rest still runs, from a message of its own.
+      later_.insert(later_.begin(), std::make_move_iterator(step + 1), std::make_move_iterator(work.end()));
+      PostLaterIfDue();
+      throw;
+    }
+  }
+}
+
 RECT TForm::WindowRect() const {
   RECT r{};
   GetWindowRect(handle_, &r);
@@ -145,6 +175,9 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
   switch (message) {
     case WM_CLOSE:
       Close();
+      return 0;
+    case kLaterMessage:
+      RunLater();
       return 0;
     case WM_SIZE:
       RealignControls();

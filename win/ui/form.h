@@ -65,6 +65,26 @@ class TForm {
   std::function<void()> OnResize;
   // A handler bound to a message number; the message's result is 0.
   void BindMessage(UINT message, std::function<void(WPARAM, LPARAM)> handler);
+  // Runs `work` from the message queue, once the handler under way is done;
+  // all the work queued before the queue is next read takes one message.
+  void Later(std::function<void()> work);
+
+  // While one lives, work queued with Later is posted only when the last
+  // one ends: a handler that must pass its message on quickly keeps that trip
+  // to the window server off its path.
+  class LaterHold {
+   public:
+    explicit LaterHold(TForm& form) : form_(form) { ++form_.laterHolds_; }
+    ~LaterHold() {
+      --form_.laterHolds_;
+      form_.PostLaterIfDue();
+    }
+    LaterHold(const LaterHold&) = delete;
+    LaterHold& operator=(const LaterHold&) = delete;
+
+   private:
+    TForm& form_;
+  };
 
  protected:
   template <class Component, class... Args>
@@ -84,6 +104,8 @@ class TForm {
   void Move(int left, int top, int width, int height);
   void RealignControls();
   bool AnswerToolTip(NMHDR& header);
+  void PostLaterIfDue();
+  void RunLater();
 
   HWND handle_ = nullptr;
   SIZE designClient_;
@@ -91,6 +113,9 @@ class TForm {
   std::unique_ptr<ToolTips> hints_;
   std::vector<std::unique_ptr<TComponent>> components_;
   std::map<UINT, std::function<void(WPARAM, LPARAM)>> messageHandlers_;
+  std::vector<std::function<void()>> later_;
+  int laterHolds_ = 0;
+  bool laterPosted_ = false;
   HWND lastFocus_ = nullptr;
   std::wstring toolTipWide_;  // the text a Unicode tool tip was last given
   bool destroying_ = false;

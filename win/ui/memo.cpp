@@ -1,7 +1,5 @@
 #include "memo.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "ansi_text.h"
@@ -34,48 +32,68 @@ TMemo::TMemo(TForm& owner, Bounds design, unsigned anchors, MemoStyle style)
                                       GetModuleHandleW(nullptr), nullptr);
   Attach(handle);
   SendMessageA(handle, EM_SETLIMITTEXT, 0, 0);
-  SetWindowSubclass(handle, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // Subclassed by hand rather than through comctl32, whose bookkeeping asks
+  // the Wine server for a window property on every message to the box.
+  SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMemo::SubclassProc)));
 }
 
 std::string TMemo::Text() const { return whole_ ? *whole_ : ControlText(); }
 
+LRESULT TMemo::CallControl(UINT message, WPARAM wparam, LPARAM lparam) const {
+  return CallWindowProcA(controlProc_, Handle(), message, wparam, lparam);
+}
+
 std::string TMemo::ControlText() const {
-  // Asked of the control itself: our own WM_GETTEXT answer would give the
-  // whole text.
-  const HWND control = Handle();
-  std::string text(static_cast<size_t>(DefSubclassProc(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-  text.resize(static_cast<size_t>(
-      DefSubclassProc(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  // Asked of the control itself: our own WM_GETTEXT answer gives whole_.
+  std::string text(static_cast<size_t>(CallControl(WM_GETTEXTLENGTH)) + 1, '\0');
+  text.resize(static_cast<size_t>(CallControl(WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
-void TMemo::SetText(const std::string& text) {
-  // Writing the text a box already holds would only reset its caret and
-  // selection, and cost the EDIT control a full relayout.
-  if (whole_ ? *whole_ == text : ControlText() == text) return;
-  if (displayLimit_ != 0 && text.size() > displayLimit_) {
-    Show(AnsiPrefix(text, displayLimit_));
-    whole_ = text;
-  } else {
-    Show(text);
-    whole_.reset();
-  }
+bool TMemo::ControlHolds(const std::string& text) const {
+  // The length first: a long text of another length is never read back.
+  return static_cast<size_t>(CallControl(WM_GETTEXTLENGTH)) == text.size() && ControlText() == text;
 }
 
-void TMemo::Show(std::string_view shown) {
+void TMemo::SetText(const std::string& text) {
+  if (whole_ ? *whole_ == text : ControlHolds(text)) return;
+  whole_ = text;
+  if (showPending_) return;
+  showPending_ = true;
+  Owner().Later([this] { ShowPending(); });
+}
+
+void TMemo::ShowPending() {
+  if (!showPending_) return;
+  showPending_ = false;
+  if (!whole_) return;
+  shortened_ = displayLimit_ != 0 && whole_->size() > displayLimit_;
+  const std::string shown = shortened_ ? std::string(AnsiPrefix(*whole_, displayLimit_)) : std::string();
+  const std::string& given = shortened_ ? shown : *whole_;
+  // Writing the text the control already holds would only reset its caret
+  // and selection, and cost it a full relayout.
+  if (!ControlHolds(given)) Show(given);
+}
+
+void TMemo::Show(const std::string& shown) {
   showing_ = true;
-  SetWindowTextA(Handle(), std::string(shown).c_str());
+  SetWindowTextA(Handle(), shown.c_str());
   showing_ = false;
 }
 
-void TMemo::ShowWhole() {
+void TMemo::HandOverToControl() {
   if (!whole_) return;
-  DWORD start = 0, end = 0;
-  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const std::string whole = std::move(*whole_);
+  if (shortened_ || showPending_) {
+    DWORD start = 0, end = 0;
+    CallControl(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    Show(*whole_);
+    CallControl(EM_SETSEL, start, end);
+  }
   whole_.reset();
-  Show(whole);
-  SendMessageA(Handle(), EM_SETSEL, start, end);
+  shortened_ = false;
+  showPending_ = false;
 }
 
 bool TMemo::PasteFromClipboard() {
@@ -84,39 +102,45 @@ bool TMemo::PasteFromClipboard() {
   if (Text().empty()) {
     SetText(*text);  // the same as inserting at the caret, without the relayout of a long text
   } else {
-    ShowWhole();
-    SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text->c_str()));
+    HandOverToControl();
+    CallControl(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text->c_str()));
   }
   return true;
 }
 
-int TMemo::SelectionLength() const {
+int TMemo::SelectionLength() {
+  ShowPending();
   DWORD start = 0, end = 0;
-  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  CallControl(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 
-void TMemo::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+void TMemo::SelectAll() {
+  ShowPending();
+  CallControl(EM_SETSEL, 0, -1);
+}
 
 void TMemo::CopySelection() {
+  ShowPending();
   DWORD start = 0, end = 0;
-  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  CallControl(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   // All of a shortened box selected means all of its text.
-  if (whole_ && start == 0 && end >= static_cast<DWORD>(DefSubclassProc(Handle(), WM_GETTEXTLENGTH, 0, 0))) {
+  if (shortened_ && start == 0 && end >= static_cast<DWORD>(CallControl(WM_GETTEXTLENGTH))) {
     WriteClipboardText(Handle(), *whole_);
     return;
   }
-  SendMessageA(Handle(), WM_COPY, 0, 0);
+  CallControl(WM_COPY);
 }
 
-LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                     DWORD_PTR self) {
+LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TMemo*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, SubclassProc, 0);
-    return DefSubclassProc(window, message, wparam, lparam);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->controlProc_));
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    return CallWindowProcA(self->controlProc_, window, message, wparam, lparam);
   }
   LRESULT result = 0;
-  if (!Guarded([&] { result = reinterpret_cast<TMemo*>(self)->Dispatch(window, message, wparam, lparam); })) return 0;
+  if (!Guarded([&] { result = self->Dispatch(window, message, wparam, lparam); })) return 0;
   return result;
 }
 
@@ -134,21 +158,28 @@ LRESULT TMemo::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
         return static_cast<LRESULT>(copied);
       }
       case WM_SETTEXT:
-        if (!showing_) whole_.reset();  // someone else's text replaces ours
+        if (!showing_) {  // someone else's text replaces ours
+          whole_.reset();
+          shortened_ = false;
+          showPending_ = false;
+        }
         break;
+      // Whatever may let the user change the text. Typing needs the focus,
+      // the context menu and a middle click do not.
       case WM_SETFOCUS:
+      case WM_KEYDOWN:
       case WM_PASTE:
       case WM_CUT:
       case WM_CLEAR:
       case WM_UNDO:
+      case EM_UNDO:
       case EM_REPLACESEL:
       case WM_IME_STARTCOMPOSITION:
+      case WM_IME_COMPOSITION:
       case WM_IME_CHAR:
       case WM_CONTEXTMENU:
-        ShowWhole();
-        break;
-      case WM_KEYDOWN:
-        if (wparam == VK_DELETE) ShowWhole();
+      case WM_MBUTTONDOWN:
+        HandOverToControl();
         break;
       default:
         break;
@@ -169,19 +200,19 @@ LRESULT TMemo::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
       char key = typed;
       if (OnKeyPress) OnKeyPress(*this, key);
       if (key == 0) return 0;
-      ShowWhole();
+      HandOverToControl();
       if (key != typed) wparam = static_cast<unsigned char>(key);
       break;
     }
     case WM_LBUTTONDBLCLK: {
-      const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+      const LRESULT result = CallControl(message, wparam, lparam);
       if (OnDblClick) OnDblClick(*this);
       return result;
     }
     default:
       break;
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return CallControl(message, wparam, lparam);
 }
 
 }  // namespace picoron::ui

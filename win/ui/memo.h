@@ -21,13 +21,20 @@ struct MemoStyle {
 
 // A multi-line EDIT control holding ANSI text, with no length cap of its own.
 //
-// With a display limit, a longer text is shown by its beginning only: Wine's
-// EDIT control takes about 0.4 µs per byte to take a text, so a one-line box
-// given 10 MB would hold the window for seconds at every write, to show no
-// more than its first line's start. The box still holds the whole text: it
-// reads, copies and answers WM_GETTEXT with it, and the moment the user
-// focuses the box or starts to change it, the control is given the whole
-// text first.
+// Under Wine every write to an EDIT control costs a good part of a
+// millisecond, and every question put to it a round of message translation,
+// while a capture has six boxes to rewrite before the viewers after us in the
+// clipboard chain hear of the change. So a box keeps the text written to it
+// and answers with it (reads, copies, WM_GETTEXT) until the user may change
+// it; the control is given the text from the message queue, once for all the
+// writes before the queue is next read. The user's own input comes through
+// the queue after the write, and so meets the text already shown.
+//
+// With a display limit, a longer text is shown by its beginning only: the
+// control takes about 0.4 µs per byte to take a text, so a one-line box given
+// 10 MB would hold the window for seconds at every write, to show no more
+// than its first line's start. The moment the user focuses the box or starts
+// to change it, the control is given the whole text first.
 class TMemo : public TControl, public PasteBox, public CopySource {
  public:
   TMemo(TForm& owner, Bounds design, unsigned anchors, MemoStyle style);
@@ -37,7 +44,7 @@ class TMemo : public TControl, public PasteBox, public CopySource {
   void Clear() override { SetText(std::string()); }
   bool PasteFromClipboard() override;
 
-  int SelectionLength() const override;
+  int SelectionLength() override;
   void SelectAll() override;
   void CopySelection() override;
 
@@ -46,17 +53,26 @@ class TMemo : public TControl, public PasteBox, public CopySource {
   TNotifyEvent OnDblClick;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT CallControl(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const;
   std::string ControlText() const;
-  void Show(std::string_view shown);
-  // Before the user changes a box that shows only a beginning.
-  void ShowWhole();
+  bool ControlHolds(const std::string& text) const;
+  void Show(const std::string& shown);
+  // Gives the control the text last written to the box, or its beginning.
+  void ShowPending();
+  // Before the user may change the box: the control gets the whole text, and
+  // from then on is asked for it.
+  void HandOverToControl();
 
+  WNDPROC controlProc_ = nullptr;  // the EDIT control's own procedure
   size_t displayLimit_;
-  std::optional<std::string> whole_;  // set while the control shows only its beginning
-  bool showing_ = false;              // our own WM_SETTEXT is under way
+  // The box's text while it is known without asking the control: from a
+  // write until the user may change the box.
+  std::optional<std::string> whole_;
+  bool shortened_ = false;    // the control holds only the beginning of whole_
+  bool showPending_ = false;  // the control is yet to be given whole_
+  bool showing_ = false;      // our own WM_SETTEXT is under way
 };
 
 }  // namespace picoron::ui
