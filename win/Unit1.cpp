@@ -117,7 +117,7 @@ void TForm1::FormClose(TCloseAction&) {
   viewer_->LeaveClipboardChain();
   const FormGeometry geometry(*Form1);
   const ToggleState hide(*Form1->SpeedButton15);
-  const FormGeometry editor(*Form2);
+  const FormGeometry editor(EnsureForm2());
   try {
     WriteAllSettings(settings_, geometry, hide, editor);
   } catch (...) {
@@ -129,8 +129,9 @@ void TForm1::FormClose(TCloseAction&) {
 }
 
 void TForm1::Memo1DblClick(TComponent& Sender) {
-  Form2->Show();
-  Form2->Memo1->SetText(static_cast<TMemo&>(Sender).Text());
+  TForm2& editor = EnsureForm2();
+  editor.Show();
+  editor.Memo1->SetText(static_cast<TMemo&>(Sender).Text());
 }
 
 void TForm1::SpeedButton13Click(TComponent&) {
@@ -170,6 +171,11 @@ void TForm1::FormResize() {
 EdgeState TForm1::EdgeNow() const { return EdgeState{SpeedButton15->Down(), Left(), Width(), Height(), FHidden}; }
 
 void TForm1::SetRegion(const Rect& rect) {
+  // Every WM_SIZE asks for the full region again; handing Wine the region
+  // the window already has costs it a repaint of the whole window. Without
+  // a region of its own the window is whole.
+  if (regionRect_ ? *regionRect_ == rect : rect == FullRegion(Width(), Height())) return;
+  regionRect_ = rect;
   FRegion = CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom);
   SetWindowRgn(Handle(), FRegion, TRUE);
 }

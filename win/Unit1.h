@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "clipboard_chain.h"
@@ -74,6 +75,7 @@ class TForm1 : public picoron::ui::TForm, private picoron::EntryView {
 
   bool FHidden = false;
   HRGN FRegion = nullptr;  // the last region handed over; never ours to delete
+  std::optional<picoron::Rect> regionRect_;  // and its rectangle; none before the first
   picoron::Win32SettingsFile settings_;
   picoron::Win32ClipboardChain chain_;  // after TForm, whose window it posts to
   picoron::History history_{*this};

@@ -17,6 +17,11 @@ constexpr FormDesign kDesign{"ノトポン", {491, 113, 336, 298}, {328, 264}, f
 
 }  // namespace
 
+TForm2& EnsureForm2() {
+  if (!Form2) Application->CreateForm(Form2);
+  return *Form2;
+}
+
 TForm2::TForm2(TApplication& application) : TForm(application, kDesign) {
   SpeedButton1 = Add<TSpeedButton>(Bounds{8, 240, 23, 18}, akLeft | akBottom, "ほ");
   SpeedButton1->SetHint(AnsiFromUtf8("保存"));

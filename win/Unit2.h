@@ -26,3 +26,7 @@ class TForm2 : public picoron::ui::TForm {
 };
 
 extern TForm2* Form2;
+
+// The editor window, made now if it is not yet: start-up leaves it until the
+// main window is up and painted, unless it is needed sooner.
+TForm2& EnsureForm2();

@@ -14,7 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     picoron::ui::TApplication application;
     Application->Initialize();
     Application->CreateForm(Form1);
-    Application->CreateForm(Form2);
+    Application->WhenIdle([] { EnsureForm2(); });
     // Off the taskbar and out of Alt+Tab, before any window is shown.
     const HWND handle = Application->Handle();
     SetWindowLongA(handle, GWL_EXSTYLE, GetWindowLongA(handle, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);

@@ -48,7 +48,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"baseline", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                                       nullptr, nullptr, instance, nullptr);
   next = SetClipboardViewer(window);
-  ShowWindow(window, SW_SHOWNOACTIVATE);
+  // Shown as a program shows its window at start: active, in front.
+  ShowWindow(window, SW_SHOW);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;

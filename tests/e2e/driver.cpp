@@ -177,12 +177,16 @@ Picoron::Picoron(Wait wait) {
 }
 
 bool Picoron::WaitForMainWindow() {
-  // Ready once its main window is visible: it joined the chain while created.
+  // Ready once its main window is visible (it joined the chain while made)
+  // and what start-up leaves until then exists too: the editor window and
+  // the tool tips of both windows.
   return WaitUntil([this] {
-    for (HWND window : ProcessWindows(process_.dwProcessId, L"PicoronForm")) {
+    const auto forms = ProcessWindows(process_.dwProcessId, L"PicoronForm");
+    for (HWND window : forms) {
       if (IsWindowVisible(window)) main_ = window;
     }
-    return main_ != nullptr;
+    return main_ != nullptr && forms.size() == 2 &&
+           ProcessWindows(process_.dwProcessId, L"tooltips_class32").size() == 2;
   });
 }
 

@@ -69,7 +69,14 @@ void TApplication::Run() {
     mainForm_->Show();
   }
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  for (;;) {
+    if (!idle_.empty() && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      const auto work = std::move(idle_.front());
+      idle_.erase(idle_.begin());
+      work();
+      continue;
+    }
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -37,6 +37,10 @@ class TApplication {
 
   // Shows the main form and runs the message loop until the quit message.
   void Run();
+  // Runs `work` from the message loop once nothing is waiting, the windows
+  // painted: for what start-up can leave until the main window is up. Work
+  // that throws ends the loop with the exception.
+  void WhenIdle(std::function<void()> work) { idle_.push_back(std::move(work)); }
   void Terminate() { PostQuitMessage(0); }
 
   // The default error report: stop icon, OK, the title as caption.
@@ -61,6 +65,7 @@ class TApplication {
   std::wstring title_;
   TForm* mainForm_ = nullptr;
   std::vector<std::unique_ptr<TForm>> forms_;
+  std::vector<std::function<void()>> idle_;
 };
 
 // The application object, as every window procedure reaches it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,7 @@ class TControl : public TComponent {
  private:
   HWND handle_ = nullptr;
   Bounds design_;
+  std::optional<Bounds> laidOut_;  // where Realign last put the control
   unsigned anchors_;
   std::string hint_;
   std::string toolTip_;  // ANSI, as the hint

@@ -50,7 +50,23 @@ TForm::TForm(TApplication& application, const FormDesign& design)
                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.bounds.left, design.bounds.top, design.bounds.width,
                   design.bounds.height, application.Handle(), nullptr, GetModuleHandleW(nullptr), this);
   if (!handle_) throw std::runtime_error("cannot create a window");
-  hints_ = std::make_unique<ToolTips>(handle_, font_.get());
+  application.WhenIdle([this] {
+    hints_ = std::make_unique<ToolTips>(handle_, font_.get());
+    for (HWND control : toolTipsToAdd_) hints_->Add(control);
+    toolTipsToAdd_.clear();
+  });
+}
+
+void TForm::RelayToToolTip(HWND control, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (hints_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) hints_->Relay(control, message, wparam, lparam);
+}
+
+void TForm::AddToolTip(HWND control) {
+  if (hints_) {
+    hints_->Add(control);
+  } else {
+    toolTipsToAdd_.push_back(control);
+  }
 }
 
 TForm::~TForm() {
@@ -135,6 +151,8 @@ RECT TForm::WindowRect() const {
 }
 
 void TForm::Move(int left, int top, int width, int height) {
+  const RECT now = WindowRect();
+  if (now.left == left && now.top == top && now.right - now.left == width && now.bottom - now.top == height) return;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -228,7 +246,14 @@ void TControl::Realign(int clientWidth, int clientHeight) {
   if (anchors_ & akBottom) {
     if (anchors_ & akTop) b.height += dy; else b.top += dy;
   }
+  // A move to where the control already is still costs Wine a round of
+  // messages and a repaint; every WM_SIZE asks for one per control.
+  if (laidOut_ && laidOut_->left == b.left && laidOut_->top == b.top && laidOut_->width == b.width &&
+      laidOut_->height == b.height) {
+    return;
+  }
   MoveWindow(handle_, b.left, b.top, b.width, b.height, TRUE);
+  laidOut_ = b;
 }
 
 int TControl::NewControlId() const { return 100 + Owner().ComponentCount(); }
@@ -236,8 +261,9 @@ int TControl::NewControlId() const { return 100 + Owner().ComponentCount(); }
 void TControl::Attach(HWND handle) {
   if (!handle) throw std::runtime_error("cannot create a control");
   handle_ = handle;
+  laidOut_ = design_;  // where it was created
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Owner().Font()), FALSE);
-  Owner().Hints().Add(handle_);
+  Owner().AddToolTip(handle_);
   RECT client{};
   GetClientRect(Owner().Handle(), &client);
   Realign(client.right, client.bottom);

@@ -40,7 +40,11 @@ class TForm {
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   SIZE DesignClient() const { return designClient_; }
   HFONT Font() const { return font_.get(); }
-  ToolTips& Hints() { return *hints_; }
+  // Gives `control` a tool tip; the form's tool tip control itself is made
+  // once start-up is over.
+  void AddToolTip(HWND control);
+  // Lets the tool tip see the mouse messages of `control`.
+  void RelayToToolTip(HWND control, UINT message, WPARAM wparam, LPARAM lparam);
 
   // Where the client area starts, measured from the window's outer corner.
   POINT ClientOffset() const;
@@ -111,6 +115,7 @@ class TForm {
   SIZE designClient_;
   GdiObject<HFONT> font_;
   std::unique_ptr<ToolTips> hints_;
+  std::vector<HWND> toolTipsToAdd_;  // until hints_ is made
   std::vector<std::unique_ptr<TComponent>> components_;
   std::map<UINT, std::function<void(WPARAM, LPARAM)>> messageHandlers_;
   std::vector<std::function<void()>> later_;

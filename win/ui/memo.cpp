@@ -145,6 +145,7 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wparam, L
 }
 
 LRESULT TMemo::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  Owner().RelayToToolTip(window, message, wparam, lparam);
   if (whole_) {
     switch (message) {
       case WM_GETTEXTLENGTH:

@@ -58,6 +58,7 @@ void TSpeedButton::Click() {
 }
 
 LRESULT TSpeedButton::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  Owner().RelayToToolTip(window, message, wparam, lparam);
   switch (message) {
     case WM_PAINT:
       Paint(window);
