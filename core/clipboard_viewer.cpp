@@ -71,10 +71,16 @@ bool ClipboardViewer::CaptureText() {
     box1_.SetText(before);
     return false;
   }
-  const std::string pasted = box1_.Text();
-  box1_.SetText(std::string(WithoutTrailingBlanks(pasted)));
-  // Read back: what the box holds after the write is what the history gets.
-  history_.SetNewClip(box1_.Text());
+  std::string text = box1_.Text();
+  // Written back only when there is something to trim, and then read back:
+  // what the box holds after the write is what the history gets. A text of
+  // megabytes is copied no more often than that.
+  if (const auto trimmed = WithoutTrailingBlanks(text).size(); trimmed != text.size()) {
+    text.resize(trimmed);
+    box1_.SetText(text);
+    text = box1_.Text();
+  }
+  history_.SetNewClip(std::move(text));
   history_.PushClip();
   retriesLeft_ = 0;
   return true;

@@ -27,10 +27,11 @@ constexpr int kRightButtonLeft = 249;
 constexpr int kBottomRowTop = 152;
 
 // What an entry box's EDIT control is given of a longer entry while the box
-// is not in use: far more than its one line shows, little enough that every
-// capture can rewrite six boxes at once. A box that the user focuses gets the
-// whole text.
-constexpr size_t kEntryDisplayLimit = 1024;
+// is not in use: several times what its one line of 209 pixels shows, little
+// enough that the control lays it out and paints it quickly (a 1 KB line
+// cost Wine about 10 ms per paint, which held up the next capture). A box
+// that the user focuses gets the whole text.
+constexpr size_t kEntryDisplayLimit = 256;
 
 int RowTop(int row) { return 8 + 24 * (row - 1); }
 

@@ -166,6 +166,7 @@ int BigEntries() {
   PROCESS_INFORMATION process = Start(L"" PICORON_EXE);
   if (!WaitForWindow(process, L"PicoronForm")) return 1;
   const HWND box = BoxOne(process);
+  Capture(tail, TextOf(20, 98), box);  // start-up's own work done before anything is timed
   const auto print = [](const Timing& timing) {
     std::printf("notice %.1f ms, shown %.1f ms\n", timing.notice, timing.shown);
   };

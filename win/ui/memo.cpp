@@ -59,7 +59,11 @@ bool TMemo::ControlHolds(const std::string& text) const {
 
 void TMemo::SetText(const std::string& text) {
   if (whole_ ? *whole_ == text : ControlHolds(text)) return;
-  whole_ = text;
+  Hold(std::string(text));
+}
+
+void TMemo::Hold(std::string text) {
+  whole_ = std::move(text);
   if (showPending_) return;
   showPending_ = true;
   Owner().Later([this] { ShowPending(); });
@@ -97,10 +101,12 @@ void TMemo::HandOverToControl() {
 }
 
 bool TMemo::PasteFromClipboard() {
-  const auto text = ReadClipboardText(Handle());
+  auto text = ReadClipboardText(Handle());
   if (!text) return false;
-  if (Text().empty()) {
-    SetText(*text);  // the same as inserting at the caret, without the relayout of a long text
+  if (whole_ ? whole_->empty() : CallControl(WM_GETTEXTLENGTH) == 0) {
+    // The same as inserting at the caret, without the relayout of a long
+    // text, and without a copy of it.
+    if (!text->empty()) Hold(std::move(*text));
   } else {
     HandOverToControl();
     CallControl(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text->c_str()));

@@ -59,6 +59,8 @@ class TMemo : public TControl, public PasteBox, public CopySource {
   std::string ControlText() const;
   bool ControlHolds(const std::string& text) const;
   void Show(const std::string& shown);
+  // Makes `text` the box's text, to be shown from the message queue.
+  void Hold(std::string text);
   // Gives the control the text last written to the box, or its beginning.
   void ShowPending();
   // Before the user may change the box: the control gets the whole text, and
