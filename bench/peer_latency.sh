@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Capture latency of picoron against a peer, CopyQ, measured the same way for
 # both: from xclip setting the X clipboard to the text being in the tool's
-# history (picoron: entry box 1 holds it; CopyQ: `copyq read 0` returns it).
+# history (picoron: entry box 1 holds it; CopyQ: its item 0 holds it).
 # Each tool runs alone on a virtual display; medians in milliseconds. (The
 # loops write to files: a coprocess's descriptors do not reach a subshell.)
 set -euo pipefail

@@ -2,7 +2,7 @@
 # Runs the benchmarks behind BENCHMARKS.md: the core's micro-benchmarks
 # natively, then capture latency, long entries, start-up and memory with the
 # real picoron.exe under Wine, and the size of the release exe. Prints the
-# figures; takes about twenty minutes, most of it the 30,000 small captures.
+# figures, then the comparison with CopyQ; takes about twenty minutes.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
@@ -22,3 +22,7 @@ done
 
 echo "== release size"
 "$ROOT/tools/release.sh" | tail -n 1
+
+echo "== from the X clipboard, against CopyQ"
+stop_wine_session
+"$ROOT/bench/peer_latency.sh"
