@@ -204,4 +204,8 @@ void TForm1::WMChangeCBChain(WPARAM wparam, LPARAM lparam) {
 TMemo& TForm1::EntryBox(int i) const { return static_cast<TMemo&>(Components(14 + i)); }
 std::string TForm1::BoxText(int box) const { return EntryBox(box).Text(); }
 void TForm1::SetBoxText(int box, const std::string& text) { EntryBox(box).SetText(text); }
-void TForm1::SetBoxHint(int box, const std::string& hint) { EntryBox(box).SetHint(hint); }
+void TForm1::SetBoxHint(int box, const std::string& hint) {
+  // An entry's hint is the entry itself: a long one is held once, not twice.
+  TMemo& entryBox = EntryBox(box);
+  if (!entryBox.ShareTextAsHint(hint)) entryBox.SetHint(hint);
+}

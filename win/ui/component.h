@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,8 @@ class TControl : public TComponent {
   HWND Handle() const { return handle_; }
   // The hint is ANSI text; its part before the first "|" is the tool tip.
   void SetHint(const std::string& hint);
+  // A hint that shares its bytes with another holder of the same text.
+  void SetHint(std::shared_ptr<const std::string> hint);
   // What the tool tip shows now, worked out when it is about to show; kept
   // until it asks again.
   const std::string& ToolTipTextNow();
@@ -61,8 +64,8 @@ class TControl : public TComponent {
   Bounds design_;
   std::optional<Bounds> laidOut_;  // where Realign last put the control
   unsigned anchors_;
-  std::string hint_;
-  std::string toolTip_;  // ANSI, as the hint
+  std::shared_ptr<const std::string> hint_;  // null for no hint
+  std::string toolTip_;                       // ANSI, as the hint
 };
 
 using TNotifyEvent = std::function<void(TComponent& sender)>;

@@ -228,10 +228,14 @@ LRESULT TForm::Dispatch(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void TControl::SetHint(const std::string& hint) { hint_ = hint; }
+void TControl::SetHint(const std::string& hint) {
+  hint_ = hint.empty() ? nullptr : std::make_shared<const std::string>(hint);
+}
+
+void TControl::SetHint(std::shared_ptr<const std::string> hint) { hint_ = std::move(hint); }
 
 const std::string& TControl::ToolTipTextNow() {
-  toolTip_ = ToolTipPreview(ToolTipText(hint_));
+  toolTip_ = hint_ ? ToolTipPreview(ToolTipText(*hint_)) : std::string();
   return toolTip_;
 }
 

@@ -63,7 +63,7 @@ void TMemo::SetText(const std::string& text) {
 }
 
 void TMemo::Hold(std::string text) {
-  whole_ = std::move(text);
+  whole_ = std::make_shared<const std::string>(std::move(text));
   if (showPending_) return;
   showPending_ = true;
   Owner().Later([this] { ShowPending(); });
@@ -111,6 +111,12 @@ bool TMemo::PasteFromClipboard() {
     HandOverToControl();
     CallControl(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text->c_str()));
   }
+  return true;
+}
+
+bool TMemo::ShareTextAsHint(const std::string& hint) {
+  if (!whole_ || *whole_ != hint) return false;
+  SetHint(whole_);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,6 +44,10 @@ class TMemo : public TControl, public PasteBox, public CopySource {
   void Clear() override { SetText(std::string()); }
   bool PasteFromClipboard() override;
 
+  // Makes the box's hint its own text, sharing the bytes, when `hint` is
+  // that text; false, and nothing changed, otherwise.
+  bool ShareTextAsHint(const std::string& hint);
+
   int SelectionLength() override;
   void SelectAll() override;
   void CopySelection() override;
@@ -70,8 +74,9 @@ class TMemo : public TControl, public PasteBox, public CopySource {
   WNDPROC controlProc_ = nullptr;  // the EDIT control's own procedure
   size_t displayLimit_;
   // The box's text while it is known without asking the control: from a
-  // write until the user may change the box.
-  std::optional<std::string> whole_;
+  // write until the user may change the box. Never changed in place, so that
+  // the hint can share it.
+  std::shared_ptr<const std::string> whole_;
   bool shortened_ = false;    // the control holds only the beginning of whole_
   bool showPending_ = false;  // the control is yet to be given whole_
   bool showing_ = false;      // our own WM_SETTEXT is under way
