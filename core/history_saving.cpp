@@ -1,13 +1,19 @@
 #include "history_saving.h"
 
-#include <cstdio>
-
 namespace picoron {
+namespace {
+
+// Two digits, with a leading zero; every part of a clock time fits. Written
+// out by hand: the C library's formatting would add its whole printf engine
+// to the exe for one name.
+std::string TwoDigits(int value) {
+  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+}  // namespace
 
 std::string SuggestedHistoryName(const LocalTime& now) {
-  char name[16];
-  std::snprintf(name, sizeof name, "pr%02d%02d%02d%02d", now.month, now.day, now.hour, now.minute);
-  return name;
+  return "pr" + TwoDigits(now.month) + TwoDigits(now.day) + TwoDigits(now.hour) + TwoDigits(now.minute);
 }
 
 std::string IoErrorMessage(unsigned code) {
