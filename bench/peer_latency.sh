@@ -3,7 +3,7 @@
 # both: from xclip setting the X clipboard to the text being in the tool's
 # history (picoron: entry box 1 holds it; CopyQ: its item 0 holds it).
 # Each tool runs alone on a virtual display; medians in milliseconds. (The
-# loops write to files: a coprocess's descriptors do not reach a subshell.)
+# runs write to files: a coprocess's descriptors do not reach a subshell.)
 set -euo pipefail
 . "$(dirname "$0")/../tools/common.sh"
 windows_tree win64 x86_64 -DCMAKE_CROSSCOMPILING_EMULATOR="$ROOT/tools/wine-exec"
@@ -27,22 +27,33 @@ make_text() { { printf '%s' "$2"; head -c "$(($1 > ${#2} ? $1 - ${#2} : 0))" /de
 runs_for() { if [ "$1" -ge 10000000 ]; then echo 5; else echo 21; fi; }
 sizes="10 10000 100000 1000000 10000000"
 
+# Times TOOL at every size: sets the X clipboard to a text with a prefix no
+# earlier run used, then runs HOLDS SIZE PREFIX, which returns once the tool
+# holds that text.
+measure() {
+  local tool=$1 letter=$2 holds=$3 size run prefix start
+  for size in $sizes; do
+    for run in $(seq 1 "$(runs_for "$size")"); do
+      prefix="${letter}${run}S${size}"
+      make_text "$size" "$prefix" "$work/text"
+      start=$(now_ms)
+      xclip -selection clipboard -i "$work/text" >/dev/null 2>&1  # it stays to serve the text
+      "$holds" "$size" "$prefix"
+      echo $(($(now_ms) - start)) >>"$work/$tool-$size"
+    done
+    printf '%-7s %10s bytes: %6s ms\n' "$tool" "$size" "$(median <"$work/$tool-$size")"
+  done
+}
+
 echo "== picoron"
 window=$(start_picoron "$BUILD/win64/win/picoron.exe")
 coproc WATCH { /usr/lib/wine/wine64 "$BUILD/win64/tests/e2e/drive_picoron.exe" watch-box1 2>/dev/null; }
-for size in $sizes; do
-  for run in $(seq 1 "$(runs_for "$size")"); do
-    prefix="P${run}S${size}"
-    make_text "$size" "$prefix" "$work/text"
-    start=$(now_ms)
-    xclip -selection clipboard -i "$work/text" >/dev/null 2>&1  # it stays to serve the text
-    echo "$size $prefix" >&"${WATCH[1]}"
-    read -r answer <&"${WATCH[0]}"
-    [ "${answer%$'\r'}" = ok ] || { echo "picoron did not capture $size bytes" >&2; exit 1; }
-    echo $(($(now_ms) - start)) >>"$work/picoron-$size"
-  done
-  printf 'picoron %10s bytes: %6s ms\n' "$size" "$(median <"$work/picoron-$size")"
-done
+picoron_holds() {
+  echo "$1 $2" >&"${WATCH[1]}"
+  read -r answer <&"${WATCH[0]}"
+  [ "${answer%$'\r'}" = ok ] || { echo "picoron did not capture $1 bytes" >&2; exit 1; }
+}
+measure picoron P picoron_holds
 /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
 
 # CopyQ runs in a neutral locale: in the Japanese one that Wine needs, its
@@ -67,14 +78,7 @@ fi
 start=$(now_ms)
 for _ in $(seq 1 10); do cq read 0 >/dev/null 2>&1; done
 echo "copyq client round trip: $((($(now_ms) - start) / 10)) ms"
-for size in $sizes; do
-  for run in $(seq 1 "$(runs_for "$size")"); do
-    prefix="C${run}S${size}"
-    make_text "$size" "$prefix" "$work/text"
-    start=$(now_ms)
-    xclip -selection clipboard -i "$work/text" >/dev/null 2>&1  # it stays to serve the text
-    cq eval -- "while (str(read(0)).substring(0, ${#prefix}) != '$prefix') sleep(1)" >/dev/null 2>&1
-    echo $(($(now_ms) - start)) >>"$work/copyq-$size"
-  done
-  printf 'copyq   %10s bytes: %6s ms\n' "$size" "$(median <"$work/copyq-$size")"
-done
+copyq_holds() {
+  cq eval -- "while (str(read(0)).substring(0, ${#2}) != '$2') sleep(1)" >/dev/null 2>&1
+}
+measure copyq C copyq_holds

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -113,6 +114,15 @@ bool WaitForWindow(const PROCESS_INFORMATION& process, const wchar_t* windowClas
   });
 }
 
+// A viewer started with no settings file, once its window shows; nothing
+// when it did not show. The tail of the chain must be there already.
+std::optional<PROCESS_INFORMATION> StartViewer(const std::wstring& exe, const wchar_t* windowClass) {
+  e2e::RemoveSettingsFile();
+  PROCESS_INFORMATION process = Start(exe);
+  if (!WaitForWindow(process, windowClass)) return std::nullopt;
+  return process;
+}
+
 struct Viewer {
   const char* name;
   std::wstring exe;
@@ -133,10 +143,10 @@ int Latency() {
   std::printf("%-10s %10s %8s %16s %16s\n", "viewer", "bytes", "runs", "notice median ms", "shown median ms");
   std::vector<std::vector<Timing>> medians(viewers.size());
   for (size_t v = 0; v < viewers.size(); ++v) {
-    e2e::RemoveSettingsFile();
     e2e::ChainWindow tail;
-    PROCESS_INFORMATION process = Start(viewers[v].exe);
-    if (!WaitForWindow(process, viewers[v].windowClass)) return 1;
+    auto started = StartViewer(viewers[v].exe, viewers[v].windowClass);
+    if (!started) return 1;
+    PROCESS_INFORMATION& process = *started;
     const HWND box = v == 1 ? BoxOne(process) : nullptr;
     for (size_t size : sizes) {
       const int runs = size >= 10'000'000 ? 5 : 21;
@@ -161,10 +171,10 @@ int Latency() {
 }
 
 int BigEntries() {
-  e2e::RemoveSettingsFile();
   e2e::ChainWindow tail;
-  PROCESS_INFORMATION process = Start(L"" PICORON_EXE);
-  if (!WaitForWindow(process, L"PicoronForm")) return 1;
+  auto started = StartViewer(L"" PICORON_EXE, L"PicoronForm");
+  if (!started) return 1;
+  PROCESS_INFORMATION& process = *started;
   const HWND box = BoxOne(process);
   Capture(tail, TextOf(20, 98), box);  // start-up's own work done before anything is timed
   const auto print = [](const Timing& timing) {
@@ -186,7 +196,7 @@ int BigEntries() {
 // Wine reports no private bytes for another process, so they are read from
 // the Unix process that runs picoron.exe: its anonymous resident memory,
 // through Wine's Z: drive.
-double PrivateMegabytes(HANDLE) {
+double PrivateMegabytes() {
   for (const auto& entry : std::filesystem::directory_iterator("Z:/proc")) {
     const std::string pid = entry.path().filename().string();
     if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
@@ -204,33 +214,32 @@ double PrivateMegabytes(HANDLE) {
 }
 
 int Memory() {
-  e2e::RemoveSettingsFile();
   e2e::ChainWindow tail;
-  PROCESS_INFORMATION process = Start(L"" PICORON_EXE);
-  if (!WaitForWindow(process, L"PicoronForm")) return 1;
-  const double idle = PrivateMegabytes(process.hProcess);
+  auto started = StartViewer(L"" PICORON_EXE, L"PicoronForm");
+  if (!started) return 1;
+  PROCESS_INFORMATION& process = *started;
+  const double idle = PrivateMegabytes();
   std::printf("idle: %.1f MB anonymous resident\n", idle);
   for (int i = 0; i < 6; ++i) Capture(tail, TextOf(10'000'000, i));
-  const double big = PrivateMegabytes(process.hProcess);
+  const double big = PrivateMegabytes();
   std::printf("after six 10 MB captures (60 MB held): %.1f MB, %.2f bytes per held byte\n", big,
               (big - idle) / 60.0);
   for (int i = 6; i < 12; ++i) Capture(tail, TextOf(20, i));  // the big ones go to the archive
-  const double archived = PrivateMegabytes(process.hProcess);
+  const double archived = PrivateMegabytes();
   std::printf("after they fell into the archive (60 MB archived): %.1f MB, %.2f bytes per held byte\n",
               archived, (archived - idle) / 60.0);
   Stop(process, L"PicoronForm");
 
-  e2e::RemoveSettingsFile();
-  process = Start(L"" PICORON_EXE);
-  if (!WaitForWindow(process, L"PicoronForm")) return 1;
-  const double start = PrivateMegabytes(process.hProcess);
+  started = StartViewer(L"" PICORON_EXE, L"PicoronForm");
+  if (!started) return 1;
+  const double start = PrivateMegabytes();
   std::printf("\n%10s %12s %14s\n", "captures", "resident MB", "archive bytes");
   for (int i = 1; i <= 30'000; ++i) {
     Capture(tail, "small text " + std::to_string(i), nullptr, false);  // only memory is measured here
     if (i % 5'000 == 0) {
       // Each capture pushes one 16-to-22-byte entry and CR LF into the archive.
       const double archiveBytes = (i - 6) * (13.0 + std::to_string(i).size());
-      std::printf("%10d %12.1f %14.0f\n", i, PrivateMegabytes(process.hProcess), archiveBytes);
+      std::printf("%10d %12.1f %14.0f\n", i, PrivateMegabytes(), archiveBytes);
     }
   }
   std::printf("idle at the start: %.1f MB\n", start);

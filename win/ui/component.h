@@ -30,6 +30,7 @@ enum Anchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
 
 struct Bounds {
   int left, top, width, height;
+  bool operator==(const Bounds&) const = default;
 };
 
 // A component that is a child window of its form. Its design bounds are

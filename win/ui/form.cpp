@@ -252,10 +252,7 @@ void TControl::Realign(int clientWidth, int clientHeight) {
   }
   // A move to where the control already is still costs Wine a round of
   // messages and a repaint; every WM_SIZE asks for one per control.
-  if (laidOut_ && laidOut_->left == b.left && laidOut_->top == b.top && laidOut_->width == b.width &&
-      laidOut_->height == b.height) {
-    return;
-  }
+  if (laidOut_ == b) return;
   MoveWindow(handle_, b.left, b.top, b.width, b.height, TRUE);
   laidOut_ = b;
 }

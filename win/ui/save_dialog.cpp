@@ -6,22 +6,18 @@
 #include <vector>
 
 #include "application.h"
+#include "system_library.h"
 #include "text.h"
 
 namespace picoron::ui {
 namespace {
 
-// The dialog's DLL, with all that it loads in turn, is taken in only when
-// the user first saves: imported, it would slow every start of picoron.
+// The dialog's DLL is taken in only when the user first saves: imported, it
+// would slow every start of picoron.
 using SaveFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 SaveFileNameFunction GetSaveFileNameFunction() {
-  static const auto function = [] {
-    const HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
-    return dialogs ? reinterpret_cast<SaveFileNameFunction>(
-                         reinterpret_cast<void*>(GetProcAddress(dialogs, "GetSaveFileNameW")))
-                   : nullptr;
-  }();
+  static const auto function = LoadSystemFunction<SaveFileNameFunction>(L"comdlg32.dll", "GetSaveFileNameW");
   if (!function) throw std::runtime_error("comdlg32.dll cannot be loaded");
   return function;
 }

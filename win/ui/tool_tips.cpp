@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "system_library.h"
+
 namespace picoron::ui {
 namespace {
 
@@ -11,17 +13,12 @@ constexpr int kHideAfterMs = 2500;
 // A width limit makes the control honour line breaks in the text.
 constexpr int kMaxTipWidth = 600;
 
-// comctl32 is taken in with the first tool tip, once the windows are up:
-// imported, Wine would load it, and all it loads in turn, before picoron's
-// first line runs. Without it there are no tool tips, and nothing else is
-// lost.
+// comctl32 is taken in with the first tool tip, once the windows are up.
+// Without it there are no tool tips, and nothing else is lost.
 bool LoadToolTipClass() {
   static const bool loaded = [] {
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const HMODULE controls = LoadLibraryW(L"comctl32.dll");
-    const auto init = controls ? reinterpret_cast<InitFunction>(
-                                     reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")))
-                               : nullptr;
+    const auto init = LoadSystemFunction<InitFunction>(L"comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
     return init && init(&classes);
   }();
